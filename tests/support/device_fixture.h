@@ -1,0 +1,45 @@
+// A windowed Direct3D 9 HAL device for tests that draw and read pixels back.
+// Under Wine it runs on Mesa's software renderer, so no GPU is needed.
+#pragma once
+
+#include <windows.h>
+#include <d3d9.h>
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+// Each test gets a fresh device whose back buffer is Width x Height, X8R8G8B8.
+class DeviceTest : public ::testing::Test {
+protected:
+  static constexpr UINT Width = 256;
+  static constexpr UINT Height = 256;
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // The back buffer's colour at (x, y), read through a system-memory copy of the render target.
+  D3DCOLOR ReadPixel(UINT x, UINT y);
+  // Clears the back buffer to one colour.
+  void Clear(D3DCOLOR color);
+
+  IDirect3D9* d3d = nullptr;
+  IDirect3DDevice9* device = nullptr;
+  HWND window = nullptr;
+};
+
+// True when red, green and blue each differ by at most `tolerance` (the back buffer has no alpha).
+bool ColorNear(D3DCOLOR actual, D3DCOLOR expected, int tolerance);
+
+// Prints a colour as 0xAARRGGBB in failure messages.
+std::string DescribeColor(D3DCOLOR color);
+
+}  // namespace testing_support
+
+#define EXPECT_COLOR_NEAR(actual, expected, tolerance)                                      \
+  EXPECT_PRED_FORMAT3(::testing_support::AssertColorNear, actual, expected, tolerance)
+
+namespace testing_support {
+::testing::AssertionResult AssertColorNear(const char* actual_expr, const char* expected_expr,
+                                           const char* tolerance_expr, D3DCOLOR actual,
+                                           D3DCOLOR expected, int tolerance);
+}
