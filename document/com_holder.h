@@ -1,0 +1,36 @@
+// Holds one reference to a COM interface and gives it back exactly once. A copy holds a
+// reference of its own, so vectors of holders can be copied freely.
+#pragma once
+
+#include <utility>
+
+template <class Interface>
+class ComHolder {
+public:
+  ComHolder() = default;
+  ComHolder(const ComHolder& other) : pointer_(other.pointer_) {
+    if (pointer_) pointer_->AddRef();
+  }
+  ComHolder(ComHolder&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+  ComHolder& operator=(ComHolder other) noexcept {
+    std::swap(pointer_, other.pointer_);
+    return *this;
+  }
+  ~ComHolder() { Release(); }
+
+  // Releases the held interface, if any, and holds none.
+  void Release() {
+    if (pointer_) std::exchange(pointer_, nullptr)->Release();
+  }
+
+  // Takes over a reference the caller owns (a freshly created object), releasing the old one.
+  void Adopt(Interface* pointer) {
+    Release();
+    pointer_ = pointer;
+  }
+
+  Interface* Get() const { return pointer_; }
+
+private:
+  Interface* pointer_ = nullptr;
+};
