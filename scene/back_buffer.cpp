@@ -1,0 +1,14 @@
+#include "scene/back_buffer.h"
+
+#include "scene/com_references.h"
+#include "scene/current_device.h"
+
+D3DSURFACE_DESC& GetBackBufferDesc(D3DSURFACE_DESC& out) {
+  out = {};
+  IDirect3DSurface9* backBuffer = nullptr;
+  if (SUCCEEDED(CurrentDevice->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer))) {
+    backBuffer->GetDesc(&out);
+  }
+  ReleaseAndNull(&backBuffer);
+  return out;
+}
