@@ -19,9 +19,10 @@ public:
   KQ_IOF_Virtual& Read(KQ_IOF_Virtual& stream);
   KQ_IOF_Virtual& Write(KQ_IOF_Virtual& stream) const;
 
-  // Whether a point in picture pixels lies inside; the edges belong to the rectangle, and a
-  // rectangle with left > right or top > bottom holds no point.
-  bool Contains(float x, float y) const;
+  // Whether a point, in target units of the current view, lies inside once mapped into
+  // picture pixels; the edges belong to the rectangle, and one with left > right or
+  // top > bottom holds no point.
+  bool HitTest(float x, float y) const;
 };
 
 inline void ReadSetting(KQ_IOF_Virtual& stream, MediaRectangle& rectangle) { rectangle.Read(stream); }

@@ -4,6 +4,7 @@
 #include "document/media_direction.h"
 #include "document/media_quad.h"
 #include "document/media_rectangle.h"
+#include "scene/view_frame.h"
 #include "tests/document/recording_control.h"
 
 namespace {
@@ -19,7 +20,24 @@ MediaRectangle Rectangle(int left, int right, int top, int bottom) {
   return r;
 }
 
-TEST(MediaRectangle, ContainsPointsUpToAndOnItsEdges) {
+// Hit tests go through the current view frame; each test maps it and puts it back after.
+class MediaRectangleHitTest : public ::testing::Test {
+protected:
+  void SetUp() override { saved_ = TheViewFrame; }
+  void TearDown() override { TheViewFrame = saved_; }
+
+  // A target of w x h units on a back buffer of bw x bh pixels, showing a picture of
+  // pw x ph pixels over the whole back buffer.
+  static void Map(int w, int h, int pw, int ph, float bw, float bh) {
+    TheViewFrame.Map(ScreenQuad::Rectangle(0, 0, bw, bh), w, h, pw, ph, bw, bh);
+  }
+
+private:
+  ViewFrame saved_;
+};
+
+TEST_F(MediaRectangleHitTest, PointsUpToAndOnTheEdgesAreInside) {
+  Map(100, 100, 100, 100, 100, 100);  // target units are picture pixels
   const struct {
     const char* what;
     MediaRectangle rectangle;
@@ -35,9 +53,19 @@ TEST(MediaRectangle, ContainsPointsUpToAndOnItsEdges) {
       {"just left of it", Rectangle(10, 20, 30, 40), 9.999f, 35, false},
       {"left > right holds nothing", Rectangle(20, 10, 30, 40), 15, 35, false},
       {"top > bottom holds nothing", Rectangle(10, 20, 40, 30), 15, 35, false},
-      {"negative coordinates", Rectangle(-20, -10, -5, 5), -15, 0, true},
   };
-  for (const auto& c : cases) EXPECT_EQ(c.inside, c.rectangle.Contains(c.x, c.y)) << c.what;
+  for (const auto& c : cases) EXPECT_EQ(c.inside, c.rectangle.HitTest(c.x, c.y)) << c.what;
+}
+
+TEST_F(MediaRectangleHitTest, PointsAreMappedIntoPicturePixels) {
+  // 400 x 300 units on 800 x 600 pixels (scale 2) showing a 200 x 150 picture: a unit is
+  // half a picture pixel.
+  Map(400, 300, 200, 150, 800, 600);
+  const MediaRectangle rectangle = Rectangle(10, 20, 30, 40);
+  EXPECT_TRUE(rectangle.HitTest(40, 80)) << "(20, 40): the bottom-right corner";
+  EXPECT_TRUE(rectangle.HitTest(20, 60)) << "(10, 30): the top-left corner";
+  EXPECT_FALSE(rectangle.HitTest(40.01f, 80)) << "just right of it";
+  EXPECT_FALSE(rectangle.HitTest(30, 58)) << "just above it";
 }
 
 TEST(MediaRectangle, StartsAtZeroAndEachValueHasItsOwnControls) {
