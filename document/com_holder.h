@@ -32,6 +32,15 @@ public:
     pointer_ = pointer;
   }
 
+  // Holds a reference of its own to `pointer` (which may be null), releasing the old one.
+  void Share(Interface* pointer) { ShareReference(&pointer_, pointer); }
+
+  // Releases what it holds and lends its slot to a function that creates an object into it.
+  Interface** Out() {
+    Release();
+    return &pointer_;
+  }
+
   Interface* Get() const { return pointer_; }
 
 private:
