@@ -15,6 +15,7 @@ using effect_testing::CompileAndCreate;
 using effect_testing::CreateTexture;
 using effect_testing::DrawPositionsWithEffect;
 using effect_testing::DrawWithEffect;
+using effect_testing::ParameterShape;
 using effect_testing::ScreenQuad;
 
 class EffectRuntime : public testing_support::DeviceTest {};
@@ -36,14 +37,6 @@ technique Main < string Use = "all"; > {
 technique Other { pass Only { PixelShader = <Flat>; } }
 )";
 
-struct ParameterShape {
-  const char* name;
-  D3DXPARAMETER_CLASS parameterClass;
-  D3DXPARAMETER_TYPE type;
-  UINT rows;
-  UINT columns;
-};
-
 TEST_F(EffectRuntime, OffersEveryParameterWithItsTypeAndShape) {
   ComRef<ID3DXEffect> effect(CompileAndCreate(device, Declarations));
   ASSERT_TRUE(effect.Get());
@@ -62,19 +55,7 @@ TEST_F(EffectRuntime, OffersEveryParameterWithItsTypeAndShape) {
       {"PictureSampler", D3DXPC_OBJECT, D3DXPT_SAMPLER, 0, 0},
       {"Flat", D3DXPC_OBJECT, D3DXPT_PIXELSHADER, 0, 0},
   };
-  for (const ParameterShape& shape : shapes) {
-    D3DXHANDLE handle = effect->GetParameterByName(nullptr, shape.name);
-    ASSERT_TRUE(handle) << shape.name;
-    D3DXPARAMETER_DESC parameter;
-    ASSERT_EQ(D3D_OK, effect->GetParameterDesc(handle, &parameter));
-    EXPECT_STREQ(shape.name, parameter.Name);
-    EXPECT_EQ(shape.parameterClass, parameter.Class) << shape.name;
-    EXPECT_EQ(shape.type, parameter.Type) << shape.name;
-    if (shape.parameterClass != D3DXPC_OBJECT) {
-      EXPECT_EQ(shape.rows, parameter.Rows) << shape.name;
-      EXPECT_EQ(shape.columns, parameter.Columns) << shape.name;
-    }
-  }
+  for (const ParameterShape& shape : shapes) effect_testing::ExpectParameter(effect.Get(), shape);
 }
 
 TEST_F(EffectRuntime, OffersTechniquesPassesAnnotationsAndInitialValues) {

@@ -36,6 +36,20 @@ void DrawPasses(IDirect3DDevice9* device, ID3DXEffect* effect, const char* techn
 
 }  // namespace
 
+void ExpectParameter(ID3DXEffect* effect, const ParameterShape& shape) {
+  D3DXHANDLE handle = effect->GetParameterByName(nullptr, shape.name);
+  ASSERT_TRUE(handle) << "no parameter " << shape.name;
+  D3DXPARAMETER_DESC parameter;
+  ASSERT_EQ(D3D_OK, effect->GetParameterDesc(handle, &parameter));
+  EXPECT_STREQ(shape.name, parameter.Name);
+  EXPECT_EQ(shape.parameterClass, parameter.Class) << shape.name;
+  EXPECT_EQ(shape.type, parameter.Type) << shape.name;
+  if (shape.parameterClass != D3DXPC_OBJECT) {
+    EXPECT_EQ(shape.rows, parameter.Rows) << shape.name;
+    EXPECT_EQ(shape.columns, parameter.Columns) << shape.name;
+  }
+}
+
 ID3DXEffect* CreateEffect(IDirect3DDevice9* device, const std::vector<uint8_t>& bytes, HRESULT* result) {
   testing_support::GuardedBytes guarded(bytes);
   ID3DXEffect* effect = nullptr;

@@ -38,6 +38,18 @@ private:
   T* object_ = nullptr;
 };
 
+// What a parameter of an effect must look like.
+struct ParameterShape {
+  const char* name;
+  D3DXPARAMETER_CLASS parameterClass;
+  D3DXPARAMETER_TYPE type;
+  UINT rows;     // float parameters only
+  UINT columns;  // float parameters only
+};
+
+// Expects `effect` to offer the parameter with that name, class, type and (for floats) shape.
+void ExpectParameter(ID3DXEffect* effect, const ParameterShape& shape);
+
 // D3DXCreateEffect on a copy of the bytes that ends at an inaccessible page, so a binary whose
 // sizes send the reader past its end fails the test. Returns null when creation fails.
 ID3DXEffect* CreateEffect(IDirect3DDevice9* device, const std::vector<uint8_t>& bytes, HRESULT* result = nullptr);
