@@ -4,7 +4,7 @@
 // noise moves the rim. "phase_1st" (2 down to 0 while it grows) heats the colour,
 // "phase_3rd" (0 up to 1 while it fades) dissolves it from its thin parts. The colour runs
 // from "color2" at the rim to "color1" in the core, times "GradientTex" looked up by heat;
-// the vertex alpha fades it in. The fireball is added to what lies behind it.
+// the vertex alpha fades it in. It is blended over what lies behind it by its density.
 texture GradientTex;
 texture NoiseTex;
 float3 color1 : register(ps, c0) = {1, 0.9, 0.6};
@@ -41,12 +41,12 @@ technique Main {
     Lighting = FALSE;
     AlphaBlendEnable = TRUE;
     SrcBlend = SrcAlpha;
-    DestBlend = One;
+    DestBlend = InvSrcAlpha;
     BlendOp = Add;
     PixelShader = asm {
       ps_2_0
       def c7, 0.5, 2, -1, 1
-      def c8, 0.25, 1.5, 0, 0
+      def c8, 0.125, 1.5, 0.75, 0
       dcl v0
       dcl t0.xy
       dcl_2d s0
@@ -73,7 +73,10 @@ technique Main {
       sub r5.x, c8.y, r0.x       // thin parts dissolve first
       mul r5.x, r5.x, c5.x
       sub_sat r3.x, r3.x, r5.x
-      mad_sat r6.x, c6.x, c8.x, r3.x   // heat
+      add r6.x, r0.x, c7.x
+      mul r6.x, r6.x, r3.x
+      mul r6.x, r6.x, c8.z
+      mad_sat r6.x, c6.x, c8.x, r6.x   // heat: the dense, noisy core, hotter while it grows
       mov r6.y, c7.x
       texld r6, r6, s0
       lrp r7.rgb, r3.x, c0, c1

@@ -63,7 +63,7 @@ pixelshader Burn = asm {
   ps_2_0
   def c7, 0.5, 0.25, 2, -0.5
   def c8, 3, 0.5714, 0.12, 4
-  def c9, 0.3333, 0.3333, 0.3333, 0
+  def c9, 0.3333, 0.3333, 0.3333, -0.4
   dcl t0.xy
   dcl_2d s0
   dcl_2d s1
@@ -77,14 +77,16 @@ pixelshader Burn = asm {
   mad r0.x, r1.x, c7.x, r0.x
   mad r0.x, r2.x, c7.y, r0.x
   mul r0.x, r0.x, c8.y         // 0..1
-  add r3.x, r0.x, c7.w         // the shape's lookup pushed sideways by the noise
-  mad r3.x, r3.x, c8.z, t0.x
-  mov r3.y, t0.y
+  add r3.xy, r0.x, c7.w        // the shape's lookup pushed by the noise, sideways and up
+  mad r3.xy, r3, c8.z, t0
   texld r3, r3, s0
   dp3 r3.x, r3, c9             // the shape's brightness
   mul r4.x, r3.x, r0.x
-  mad_sat r4.x, r4.x, c7.z, c6.x   // the flame: shape x noise x 2 + Density
-  mad r5.rgb, c4, r4.x, c3
+  mad r4.x, r4.x, c7.z, c6.x   // shape x noise x 2 + Density,
+  add r4.x, r4.x, c9.w         // cut off below 0.4 so that tongues of flame stand apart
+  mul_sat r4.x, r4.x, c7.z
+  mul r5.x, r4.x, r4.x         // red at the edges, turning yellow only in the hot cores
+  mad r5.rgb, c4, r5.x, c3
   texld r6, t0, s2
   mul r5.a, r4.x, c5.x
   mul r5.a, r5.a, c8.w

@@ -10,8 +10,8 @@
 
 namespace {
 
-using effect_testing::ComRef;
 using effect_testing::CompileAndCreate;
+using effect_testing::ComRef;
 using effect_testing::CreateTexture;
 using effect_testing::DrawPositionsWithEffect;
 using effect_testing::DrawWithEffect;
@@ -79,7 +79,8 @@ TEST_F(EffectRuntime, OffersTechniquesPassesAnnotationsAndInitialValues) {
   EXPECT_EQ(D3D_OK, effect->GetFloatArray(effect->GetAnnotationByName(picture, "Size"), values, 2));
   EXPECT_EQ(8.0f, values[1]);
   float order = 0;
-  EXPECT_EQ(D3D_OK, effect->GetFloat(effect->GetAnnotationByName(effect->GetPass(main, 0), "Order"), &order));
+  EXPECT_EQ(D3D_OK, effect->GetFloat(effect->GetAnnotationByName(effect->GetPass(main, 0), "Order"),
+                                     &order));
   EXPECT_EQ(1.0f, order);
 
   float level = 0;
@@ -95,7 +96,8 @@ TEST_F(EffectRuntime, ASharedShaderParameterDrawsInEveryTechnique) {
   for (const char* technique : {"Main", "Other"}) {
     Clear(D3DCOLOR_XRGB(0, 0, 0));
     DrawWithEffect(device, effect.Get(), technique);
-    EXPECT_COLOR_NEAR(ReadPixel(Width / 2, Height / 2), D3DCOLOR_XRGB(0xFF, 0x80, 0x40), 2) << technique;
+    EXPECT_COLOR_NEAR(ReadPixel(Width / 2, Height / 2), D3DCOLOR_XRGB(0xFF, 0x80, 0x40), 2)
+        << technique;
   }
 }
 
@@ -165,9 +167,10 @@ technique T { pass P {
   D3DXMatrixTranslation(&move, 1.0f, -1.0f, 0.0f);
   ASSERT_EQ(D3D_OK, effect->SetMatrix("WorldViewProj", &move));
   Clear(D3DCOLOR_XRGB(0, 0, 0));
-  // The square covers the top-left quarter of clip space; the translation takes it to the bottom right.
-  DrawPositionsWithEffect(device, effect.Get(), "T",
-                          {-1, 0, 0.5f, 0, 0, -1, 1, 0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 1, 0.5f, 0, 0});
+  // The square covers the top-left quarter of clip space; the translation takes it to the bottom
+  // right.
+  DrawPositionsWithEffect(device, effect.Get(), "T", {-1, 0, 0.5f, 0, 0, -1, 1, 0.5f, 0, 0,
+                                                      0,  0, 0.5f, 0, 0, 0,  1, 0.5f, 0, 0});
   EXPECT_COLOR_NEAR(ReadPixel(3 * Width / 4, 3 * Height / 4), D3DCOLOR_XRGB(0xFF, 0xFF, 0xFF), 0);
   EXPECT_COLOR_NEAR(ReadPixel(Width / 4, Height / 4), D3DCOLOR_XRGB(0, 0, 0), 0);
 }
@@ -183,13 +186,15 @@ TEST_F(EffectRuntime, SamplerStatesOfASamplerTakeEffect) {
       {"AddressU = Wrap; MinFilter = Point; MagFilter = Point;", 1.2f, D3DCOLOR_XRGB(0xFF, 0, 0)},
       {"AddressU = Clamp; MinFilter = Point; MagFilter = Point;", 1.2f, D3DCOLOR_XRGB(0, 0xFF, 0)},
       {"AddressU = Mirror; MinFilter = Point; MagFilter = Point;", 1.2f, D3DCOLOR_XRGB(0, 0xFF, 0)},
-      {"AddressU = Clamp; MinFilter = Linear; MagFilter = Linear;", 0.5f, D3DCOLOR_XRGB(0x80, 0x80, 0)},
+      {"AddressU = Clamp; MinFilter = Linear; MagFilter = Linear;", 0.5f,
+       D3DCOLOR_XRGB(0x80, 0x80, 0)},
   };
   ComRef<IDirect3DTexture9> texture(CreateTexture(device, 2, 1, {0xFFFF0000, 0xFF00FF00}));
   ASSERT_TRUE(texture.Get());
   for (const SamplerCase& sampler : cases) {
     std::string source =
-        std::string("texture Picture;\nsampler S : register(s0) = sampler_state { Texture = <Picture>; ") +
+        std::string(
+            "texture Picture;\nsampler S : register(s0) = sampler_state { Texture = <Picture>; ") +
         sampler.states + R"( };
 technique T { pass P {
   ZEnable = FALSE;
@@ -231,13 +236,16 @@ TEST_F(EffectRuntime, RenderStatesOfAPassTakeEffect) {
   };
   // Untransformed (the device's transforms are identity), so that lighting applies; the strip
   // covers clip space and winds clockwise on screen.
-  const std::vector<float> square = {-1, -1, 0.5f, 0, 0, -1, 1, 0.5f, 0, 0, 1, -1, 0.5f, 0, 0, 1, 1, 0.5f, 0, 0};
+  const std::vector<float> square = {-1, -1, 0.5f, 0, 0, -1, 1, 0.5f, 0, 0,
+                                     1,  -1, 0.5f, 0, 0, 1,  1, 0.5f, 0, 0};
   for (const RenderStateCase& state : cases) {
-    std::string source = std::string("technique T { pass P {\n ZEnable = FALSE;\n") + state.states + R"(
+    std::string source = std::string("technique T { pass P {\n ZEnable = FALSE;\n") + state.states +
+                         R"(
   PixelShader = asm { ps_2_0
     def c0, 1, 0, 0, 0.5
     dcl v0
-    mov oC0, )" + state.output + R"( };
+    mov oC0, )" + state.output +
+                         R"( };
 } })";
     ComRef<ID3DXEffect> effect(CompileAndCreate(device, source));
     ASSERT_TRUE(effect.Get()) << state.states;

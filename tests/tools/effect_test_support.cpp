@@ -50,7 +50,8 @@ void ExpectParameter(ID3DXEffect* effect, const ParameterShape& shape) {
   }
 }
 
-ID3DXEffect* CreateEffect(IDirect3DDevice9* device, const std::vector<uint8_t>& bytes, HRESULT* result) {
+ID3DXEffect* CreateEffect(IDirect3DDevice9* device, const std::vector<uint8_t>& bytes,
+                          HRESULT* result) {
   testing_support::GuardedBytes guarded(bytes);
   ID3DXEffect* effect = nullptr;
   HRESULT hr = D3DXCreateEffect(device, guarded.Data(), static_cast<UINT>(guarded.Size()), nullptr,
@@ -81,12 +82,14 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
 IDirect3DTexture9* CreateTexture(IDirect3DDevice9* device, UINT width, UINT height,
                                  const std::vector<D3DCOLOR>& texels) {
   IDirect3DTexture9* texture = nullptr;
-  if (FAILED(device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr)))
+  if (FAILED(device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture,
+                                   nullptr)))
     return nullptr;
   D3DLOCKED_RECT locked;
   if (SUCCEEDED(texture->LockRect(0, &locked, nullptr, 0))) {
     for (UINT y = 0; y < height; ++y) {
-      D3DCOLOR* row = reinterpret_cast<D3DCOLOR*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
+      D3DCOLOR* row =
+          reinterpret_cast<D3DCOLOR*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
       for (UINT x = 0; x < width; ++x) row[x] = texels[y * width + x];
     }
     texture->UnlockRect(0);
@@ -94,7 +97,8 @@ IDirect3DTexture9* CreateTexture(IDirect3DDevice9* device, UINT width, UINT heig
   return texture;
 }
 
-void DrawWithEffect(IDirect3DDevice9* device, ID3DXEffect* effect, const char* technique, const ScreenQuad& quad) {
+void DrawWithEffect(IDirect3DDevice9* device, ID3DXEffect* effect, const char* technique,
+                    const ScreenQuad& quad) {
   D3DSURFACE_DESC target;
   IDirect3DSurface9* surface = nullptr;
   device->GetRenderTarget(0, &surface);
@@ -111,8 +115,9 @@ void DrawWithEffect(IDirect3DDevice9* device, ID3DXEffect* effect, const char* t
   };
   device->SetVertexShader(nullptr);
   device->SetFVF(TransformedFvf);
-  DrawPasses(device, effect, technique,
-             [&] { EXPECT_EQ(D3D_OK, device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, strip, sizeof strip[0])); });
+  DrawPasses(device, effect, technique, [&] {
+    EXPECT_EQ(D3D_OK, device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, 2, strip, sizeof strip[0]));
+  });
 }
 
 void DrawPositionsWithEffect(IDirect3DDevice9* device, ID3DXEffect* effect, const char* technique,
@@ -121,7 +126,8 @@ void DrawPositionsWithEffect(IDirect3DDevice9* device, ID3DXEffect* effect, cons
   device->SetFVF(D3DFVF_XYZ | D3DFVF_TEX1);
   const UINT triangles = static_cast<UINT>(xyzuv.size() / 5 - 2);
   DrawPasses(device, effect, technique, [&] {
-    EXPECT_EQ(D3D_OK, device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, triangles, xyzuv.data(), 5 * sizeof(float)));
+    EXPECT_EQ(D3D_OK, device->DrawPrimitiveUP(D3DPT_TRIANGLESTRIP, triangles, xyzuv.data(),
+                                              5 * sizeof(float)));
   });
 }
 

@@ -3,8 +3,8 @@
 // through every pass of a technique.
 #pragma once
 
-#include <windows.h>
 #include <d3dx9.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <string>
@@ -52,7 +52,8 @@ void ExpectParameter(ID3DXEffect* effect, const ParameterShape& shape);
 
 // D3DXCreateEffect on a copy of the bytes that ends at an inaccessible page, so a binary whose
 // sizes send the reader past its end fails the test. Returns null when creation fails.
-ID3DXEffect* CreateEffect(IDirect3DDevice9* device, const std::vector<uint8_t>& bytes, HRESULT* result = nullptr);
+ID3DXEffect* CreateEffect(IDirect3DDevice9* device, const std::vector<uint8_t>& bytes,
+                          HRESULT* result = nullptr);
 
 // Compiles effect source and creates the effect (null, with a test failure, when either fails).
 ID3DXEffect* CompileAndCreate(IDirect3DDevice9* device, const std::string& source);

@@ -85,7 +85,8 @@ TEST(FxParser, ReadsParametersWithShapesValuesAnnotationsAndSamplerStates) {
   EXPECT_EQ(AssignmentKind::TextureReference, sampler.samplerStates[0].kind);
   EXPECT_EQ("Picture", sampler.samplerStates[0].reference);
   EXPECT_EQ(static_cast<uint32_t>(D3DTADDRESS_MIRROR), sampler.samplerStates[1].value);
-  EXPECT_EQ(static_cast<uint32_t>(D3DTEXF_LINEAR), sampler.samplerStates[2].value);  // names ignore case
+  // Value names are read without regard to case.
+  EXPECT_EQ(static_cast<uint32_t>(D3DTEXF_LINEAR), sampler.samplerStates[2].value);
 
   const fxc::Parameter& flat = effect.parameters[5];
   EXPECT_EQ(ValueKind::PixelShader, flat.kind);
@@ -154,7 +155,8 @@ const ErrorCase ErrorCases[] = {
      "Texture takes a texture, 'A' is a sampler"},
     {"technique T { pass P {\n ZEnable[1] = TRUE; } }", 2, "expected '=' after ZEnable, found '['"},
     {"float4 A : semantic;", 1, "expected register(...) after ':', found 'semantic'"},
-    {"float4 A : register(ps, x1);", 1, "'x1' is not a register (expected c or s and a number, as in c0)"},
+    {"float4 A : register(ps, x1);", 1,
+     "'x1' is not a register (expected c or s and a number, as in c0)"},
     {"float4 A : register(c0);", 1,
      "name the shader stage of a c register: register(vs, c0) or register(ps, c0)"},
     {"texture T : register(s0);", 1, "only float parameters and samplers are bound to registers"},
@@ -165,14 +167,16 @@ const ErrorCase ErrorCases[] = {
     {"sampler S : register(s16);", 1, "s16 is outside the pixel shader's s0 to s15"},
     {"float4 A : register(ps, c1);\nfloat4x4 M : register(ps, c0);", 2,
      "register c1 of the pixel shader is already bound to 'A'"},
-    {"float4 A : register(ps, c1);\nfloat4x4 M : register(vs, c0);", 2, "the effect has no technique"},
+    {"float4 A : register(ps, c1);\nfloat4x4 M : register(vs, c0);", 2,
+     "the effect has no technique"},
     {"technique T { pass P {\n PixelShader = asm {\n   vs_2_0\n   mov oPos, v0\n }; } }", 3,
      "expected a ps_ shader (a pixel shader), the block starts with 'vs_2_0'"},
     {"pixelshader P;", 1, "pixelshader 'P' needs an asm block"},
     {"vertexshader V = asm {\n ps_2_0 };", 2,
      "expected a vs_ shader (a vertex shader), the block starts with 'ps_2_0'"},
-    {"vertexshader V = asm { vs_2_0 mov oPos, v0 };\ntechnique T { pass P {\n PixelShader = <V>; } }", 3,
-     "PixelShader takes a pixel shader, 'V' is a vertex shader"},
+    {"vertexshader V = asm { vs_2_0 mov oPos, v0 };\n"
+     "technique T { pass P {\n PixelShader = <V>; } }",
+     3, "PixelShader takes a pixel shader, 'V' is a vertex shader"},
     {"technique T { pass P {\n PixelShader = asm {\n   ps_2_0\n   mov oC0, c0\n", 2,
      "unterminated asm block"},
     {"technique T { pass P {\n PixelShader = asm {\n   ps_2_0\n\n   mvo oC0, c0\n }; } }", 5,

@@ -1,7 +1,7 @@
 #include "tools/fxc/fx_source.h"
 
-#include <windows.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <fstream>
 
@@ -40,7 +40,8 @@ protected:
 TEST_F(SourceFiles, IncludesFilesRelativeToTheIncludingFileAndLocatesEveryLine) {
   std::string inner = Write("parts\\inner.fxh", "float Inner;\n");
   std::string header = Write("parts\\common.fxh", "float A;\n#include \"inner.fxh\"\nfloat B;\n");
-  std::string effect = Write("effect.fx", "// effect\n  #include \"parts\\common.fxh\"\nfloat C;\n");
+  std::string effect =
+      Write("effect.fx", "// effect\n  #include \"parts\\common.fxh\"\nfloat C;\n");
 
   fxc::EffectSource source = fxc::EffectSource::Read(effect);
   EXPECT_EQ("// effect\nfloat A;\nfloat Inner;\nfloat B;\nfloat C;\n", source.Text());

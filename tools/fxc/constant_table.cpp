@@ -1,7 +1,7 @@
 #include "tools/fxc/constant_table.h"
 
-#include <windows.h>
 #include <d3dx9shader.h>
+#include <windows.h>
 
 #include <cstring>
 #include <string>
@@ -26,7 +26,9 @@ D3DXSHADER_TYPEINFO TypeInfo(const Parameter& parameter) {
     type.Class = D3DXPC_OBJECT;
     type.Type = D3DXPT_SAMPLER;
   } else {
-    type.Class = parameter.rows > 1 ? D3DXPC_MATRIX_ROWS : parameter.columns > 1 ? D3DXPC_VECTOR : D3DXPC_SCALAR;
+    type.Class = parameter.rows > 1      ? D3DXPC_MATRIX_ROWS
+                 : parameter.columns > 1 ? D3DXPC_VECTOR
+                                         : D3DXPC_SCALAR;
     type.Type = D3DXPT_FLOAT;
   }
   type.Rows = static_cast<WORD>(parameter.rows);
@@ -36,7 +38,8 @@ D3DXSHADER_TYPEINFO TypeInfo(const Parameter& parameter) {
 }
 
 // The table's bytes: header, constant infos, type infos, then the strings they point to.
-std::vector<uint8_t> BuildTable(const std::vector<Entry>& entries, DWORD version, const std::string& target) {
+std::vector<uint8_t> BuildTable(const std::vector<Entry>& entries, DWORD version,
+                                const std::string& target) {
   const size_t count = entries.size();
   const size_t infos = sizeof(D3DXSHADER_CONSTANTTABLE);
   const size_t types = infos + count * sizeof(D3DXSHADER_CONSTANTINFO);
@@ -79,7 +82,8 @@ void Attach(const EffectModel& effect, ShaderCode& shader) {
   std::memcpy(&version, shader.bytecode.data(), sizeof version);
   const ShaderStage stage = (version >> 16) == 0xFFFE ? ShaderStage::Vertex : ShaderStage::Pixel;
   const std::string target = std::string(stage == ShaderStage::Vertex ? "vs_" : "ps_") +
-                             std::to_string((version >> 8) & 0xFF) + "_" + std::to_string(version & 0xFF);
+                             std::to_string((version >> 8) & 0xFF) + "_" +
+                             std::to_string(version & 0xFF);
 
   std::vector<Entry> entries;
   for (const Parameter& parameter : effect.parameters)

@@ -28,10 +28,10 @@ enum class AssignmentKind {
 
 struct StateAssignment {
   AssignmentKind kind = AssignmentKind::Int;
-  uint32_t operation = 0;       // the state's number in the effect runtime's state table
-  uint32_t value = 0;           // Bool and Int
-  std::string reference;        // the parameter named by a reference, or a shader's parameter
-  ShaderCode shader;            // a shader given as an asm block in the pass
+  uint32_t operation = 0;  // the state's number in the effect runtime's state table
+  uint32_t value = 0;      // Bool and Int
+  std::string reference;   // the parameter named by a reference, or a shader's parameter
+  ShaderCode shader;       // a shader given as an asm block in the pass
   int line = 0;
 };
 
@@ -43,14 +43,13 @@ struct RegisterBinding {
   ShaderStage stage = ShaderStage::Pixel;
   bool sampler = false;  // s registers; otherwise c (float4) registers
   uint32_t index = 0;
-  uint32_t count = 1;    // a float4x4 takes four c registers
+  uint32_t count = 1;  // a float4x4 takes four c registers
 };
 
-// The shape of a value: float is 1 x 1, float3 is 1 x 3, float4x4 is 4 x 4.
 struct Annotation {
   std::string name;
   ValueKind kind = ValueKind::Float;  // Float or String
-  int columns = 1;
+  int columns = 1;  // float is 1, float3 is 3
   std::vector<float> floats;
   std::string text;
 };
@@ -58,9 +57,9 @@ struct Annotation {
 struct Parameter {
   std::string name;
   ValueKind kind = ValueKind::Float;
-  int rows = 1;
+  int rows = 1;     // float is 1 x 1, float3 is 1 x 3, float4x4 is 4 x 4
   int columns = 1;
-  std::vector<float> initialValue;           // rows x columns floats (zeros when not given)
+  std::vector<float> initialValue;  // rows x columns floats (zeros when not given)
   std::vector<RegisterBinding> registers;
   std::vector<StateAssignment> samplerStates;  // the sampler_state block of a sampler
   ShaderCode shader;                           // the asm block of a shader parameter

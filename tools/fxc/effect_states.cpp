@@ -18,21 +18,28 @@ const std::vector<NamedValue> BlendNames = {
 };
 
 const std::vector<NamedValue> BlendOpNames = {
-    {"Add", D3DBLENDOP_ADD}, {"Subtract", D3DBLENDOP_SUBTRACT},
-    {"RevSubtract", D3DBLENDOP_REVSUBTRACT}, {"Min", D3DBLENDOP_MIN}, {"Max", D3DBLENDOP_MAX},
+    {"Add", D3DBLENDOP_ADD},
+    {"Subtract", D3DBLENDOP_SUBTRACT},
+    {"RevSubtract", D3DBLENDOP_REVSUBTRACT},
+    {"Min", D3DBLENDOP_MIN},
+    {"Max", D3DBLENDOP_MAX},
 };
 
 const std::vector<NamedValue> CullNames = {
     {"None", D3DCULL_NONE}, {"CW", D3DCULL_CW}, {"CCW", D3DCULL_CCW}};
 
 const std::vector<NamedValue> AddressNames = {
-    {"Wrap", D3DTADDRESS_WRAP},     {"Mirror", D3DTADDRESS_MIRROR},
-    {"Clamp", D3DTADDRESS_CLAMP},   {"Border", D3DTADDRESS_BORDER},
+    {"Wrap", D3DTADDRESS_WRAP},
+    {"Mirror", D3DTADDRESS_MIRROR},
+    {"Clamp", D3DTADDRESS_CLAMP},
+    {"Border", D3DTADDRESS_BORDER},
     {"MirrorOnce", D3DTADDRESS_MIRRORONCE},
 };
 
 const std::vector<NamedValue> FilterNames = {
-    {"None", D3DTEXF_NONE}, {"Point", D3DTEXF_POINT}, {"Linear", D3DTEXF_LINEAR},
+    {"None", D3DTEXF_NONE},
+    {"Point", D3DTEXF_POINT},
+    {"Linear", D3DTEXF_LINEAR},
     {"Anisotropic", D3DTEXF_ANISOTROPIC},
 };
 
@@ -66,7 +73,8 @@ const StateDefinition States[] = {
 bool EqualsIgnoringCase(const char* a, const std::string& b) {
   size_t i = 0;
   for (; a[i] != '\0' && i < b.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
       return false;
   return a[i] == '\0' && i == b.size();
 }
@@ -79,7 +87,8 @@ const StateDefinition* FindState(const std::string& name) {
   return nullptr;
 }
 
-bool FindNamedValue(const std::vector<NamedValue>& names, const std::string& word, uint32_t& value) {
+bool FindNamedValue(const std::vector<NamedValue>& names, const std::string& word,
+                    uint32_t& value) {
   for (const NamedValue& named : names) {
     if (EqualsIgnoringCase(named.name, word)) {
       value = named.value;

@@ -1,7 +1,7 @@
 #include "tools/fxc/fx2_writer.h"
 
-#include <windows.h>
 #include <d3dx9effect.h>
+#include <windows.h>
 
 #include <string>
 
@@ -54,12 +54,15 @@ struct Shape {
 };
 
 Shape NumericShape(D3DXPARAMETER_TYPE type, int rows, int columns) {
-  D3DXPARAMETER_CLASS parameterClass =
-      rows > 1 ? D3DXPC_MATRIX_ROWS : columns > 1 ? D3DXPC_VECTOR : D3DXPC_SCALAR;
+  D3DXPARAMETER_CLASS parameterClass = rows > 1      ? D3DXPC_MATRIX_ROWS
+                                       : columns > 1 ? D3DXPC_VECTOR
+                                                     : D3DXPC_SCALAR;
   return {type, parameterClass, rows, columns};
 }
 
-Shape ObjectShape(D3DXPARAMETER_TYPE type) { return {type, D3DXPC_OBJECT, 0, 0}; }
+Shape ObjectShape(D3DXPARAMETER_TYPE type) {
+  return {type, D3DXPC_OBJECT, 0, 0};
+}
 
 Shape ShapeOf(ValueKind kind, int rows, int columns) {
   switch (kind) {
@@ -113,7 +116,7 @@ public:
     file.Put(shaderCount);
     file.Put(nextObject_);
     file.Append(definitions_);
-    file.Put(objectCount_);
+    file.Put(listedObjectCount_);
     file.Put(resourceCount_);
     file.Append(objects_);
     file.Append(resources_);
@@ -153,7 +156,7 @@ private:
     uint32_t id = nextObject_++;
     objects_.Put(id);
     objects_.PutSized(bytes, size);
-    ++objectCount_;
+    ++listedObjectCount_;
     return id;
   }
   uint32_t StateObject() { return nextObject_++; }
@@ -170,16 +173,19 @@ private:
 
   void WriteAnnotations(const std::vector<Annotation>& annotations) {
     for (const Annotation& annotation : annotations) {
-      definitions_.Put(TypeDescription(ShapeOf(annotation.kind, 1, annotation.columns), Name(annotation.name)));
-      definitions_.Put(annotation.kind == ValueKind::String
-                           ? data_.Put(ListedObject(annotation.text.c_str(),
-                                                    static_cast<uint32_t>(annotation.text.size() + 1)))
-                           : Floats(annotation.floats));
+      definitions_.Put(
+          TypeDescription(ShapeOf(annotation.kind, 1, annotation.columns), Name(annotation.name)));
+      definitions_.Put(
+          annotation.kind == ValueKind::String
+              ? data_.Put(ListedObject(annotation.text.c_str(),
+                                       static_cast<uint32_t>(annotation.text.size() + 1)))
+              : Floats(annotation.floats));
     }
   }
 
   void WriteParameter(const Parameter& parameter, uint32_t index) {
-    uint32_t type = TypeDescription(ShapeOf(parameter.kind, parameter.rows, parameter.columns), Name(parameter.name));
+    uint32_t type = TypeDescription(ShapeOf(parameter.kind, parameter.rows, parameter.columns),
+                                    Name(parameter.name));
     uint32_t value = 0;
     switch (parameter.kind) {
       case ValueKind::Float:
@@ -239,7 +245,8 @@ private:
     switch (state.kind) {
       case AssignmentKind::Bool:
       case AssignmentKind::Int:
-        type = TypeDescription(NumericShape(state.kind == AssignmentKind::Bool ? D3DXPT_BOOL : D3DXPT_INT, 1, 1), 0);
+        type = TypeDescription(
+            NumericShape(state.kind == AssignmentKind::Bool ? D3DXPT_BOOL : D3DXPT_INT, 1, 1), 0);
         value = data_.Put(state.value);
         break;
       case AssignmentKind::TextureReference:
@@ -250,7 +257,9 @@ private:
       case AssignmentKind::VertexShader:
       case AssignmentKind::PixelShader:
         type = TypeDescription(
-            ObjectShape(state.kind == AssignmentKind::VertexShader ? D3DXPT_VERTEXSHADER : D3DXPT_PIXELSHADER), 0);
+            ObjectShape(state.kind == AssignmentKind::VertexShader ? D3DXPT_VERTEXSHADER
+                                                                   : D3DXPT_PIXELSHADER),
+            0);
         value = data_.Put(StateObject());
         if (state.reference.empty())
           Resource(location, UsageObject, state.shader.bytecode.data(),
@@ -260,7 +269,7 @@ private:
         break;
     }
     out.Put(state.operation);
-    out.Put(0);  // index: only indexed states (none here) have one
+    out.Put(0);  // the index of an indexed state: none of ours is indexed
     out.Put(type);
     out.Put(value);
   }
@@ -275,12 +284,14 @@ private:
   Blob objects_;
   Blob resources_;
   uint32_t nextObject_ = 1;  // id 0 stands for "no object"
-  uint32_t objectCount_ = 0;
+  uint32_t listedObjectCount_ = 0;
   uint32_t resourceCount_ = 0;
 };
 
 }  // namespace
 
-std::vector<uint8_t> WriteEffectBinary(const EffectModel& effect) { return EffectWriter(effect).Write(); }
+std::vector<uint8_t> WriteEffectBinary(const EffectModel& effect) {
+  return EffectWriter(effect).Write();
+}
 
 }  // namespace fxc

@@ -18,16 +18,20 @@ struct TypeName {
 };
 
 const TypeName ParameterTypes[] = {
-    {"float", ValueKind::Float, 1, 1},      {"float2", ValueKind::Float, 1, 2},
-    {"float3", ValueKind::Float, 1, 3},     {"float4", ValueKind::Float, 1, 4},
-    {"float4x4", ValueKind::Float, 4, 4},   {"texture", ValueKind::Texture, 1, 1},
-    {"sampler", ValueKind::Sampler, 1, 1},  {"vertexshader", ValueKind::VertexShader, 1, 1},
+    {"float", ValueKind::Float, 1, 1},
+    {"float2", ValueKind::Float, 1, 2},
+    {"float3", ValueKind::Float, 1, 3},
+    {"float4", ValueKind::Float, 1, 4},
+    {"float4x4", ValueKind::Float, 4, 4},
+    {"texture", ValueKind::Texture, 1, 1},
+    {"sampler", ValueKind::Sampler, 1, 1},
+    {"vertexshader", ValueKind::VertexShader, 1, 1},
     {"pixelshader", ValueKind::PixelShader, 1, 1},
 };
 
 const TypeName AnnotationTypes[] = {
-    {"string", ValueKind::String, 1, 1},  {"float", ValueKind::Float, 1, 1},
-    {"float2", ValueKind::Float, 1, 2},   {"float3", ValueKind::Float, 1, 3},
+    {"string", ValueKind::String, 1, 1}, {"float", ValueKind::Float, 1, 1},
+    {"float2", ValueKind::Float, 1, 2},  {"float3", ValueKind::Float, 1, 3},
     {"float4", ValueKind::Float, 1, 4},
 };
 
@@ -81,12 +85,14 @@ private:
 
   void Expect(const char* punctuation, const std::string& context) {
     if (!current_.Is(punctuation))
-      Fail(std::string("expected '") + punctuation + "' " + context + ", found " + Describe(current_));
+      Fail(std::string("expected '") + punctuation + "' " + context + ", found " +
+           Describe(current_));
     Advance();
   }
 
   std::string ExpectIdentifier(const std::string& what) {
-    if (current_.kind != TokenKind::Identifier) Fail("expected " + what + ", found " + Describe(current_));
+    if (current_.kind != TokenKind::Identifier)
+      Fail("expected " + what + ", found " + Describe(current_));
     std::string name = current_.text;
     Advance();
     return name;
@@ -135,7 +141,8 @@ private:
       annotation.columns = type->columns;
       Expect("=", "after the annotation '" + annotation.name + "'");
       if (type->kind == ValueKind::String) {
-        if (current_.kind != TokenKind::String) Fail("expected a string, found " + Describe(current_));
+        if (current_.kind != TokenKind::String)
+          Fail("expected a string, found " + Describe(current_));
         annotation.text = current_.text;
         Advance();
       } else {
@@ -157,7 +164,8 @@ private:
     Advance();
     parameter.name = ExpectIdentifier("a parameter name");
     if (const Parameter* earlier = model_.FindParameter(parameter.name))
-      throw FxError(parameter.line, "parameter '" + parameter.name + "' is already declared on line " +
+      throw FxError(parameter.line, "parameter '" + parameter.name +
+                                        "' is already declared on line " +
                                         std::to_string(earlier->line));
     while (current_.Is(":")) parameter.registers.push_back(ParseRegister(parameter));
     parameter.annotations = ParseAnnotations();
@@ -168,10 +176,12 @@ private:
       if (type.kind == ValueKind::Float) {
         parameter.initialValue = ParseFloats(parameter.initialValue.size(), what);
       } else if (type.kind == ValueKind::Sampler) {
-        if (!current_.IsWord("sampler_state")) Fail("expected sampler_state, found " + Describe(current_));
+        if (!current_.IsWord("sampler_state"))
+          Fail("expected sampler_state, found " + Describe(current_));
         Advance();
         Expect("{", "after sampler_state");
-        while (!current_.Is("}")) parameter.samplerStates.push_back(ParseAssignment(StatePlace::Sampler));
+        while (!current_.Is("}"))
+          parameter.samplerStates.push_back(ParseAssignment(StatePlace::Sampler));
         Advance();
       } else if (type.kind == ValueKind::Texture) {
         Fail("a texture takes no initial value");
@@ -190,7 +200,8 @@ private:
   RegisterBinding ParseRegister(const Parameter& parameter) {
     Advance();
     int line = current_.line;
-    if (!current_.IsWord("register")) Fail("expected register(...) after ':', found " + Describe(current_));
+    if (!current_.IsWord("register"))
+      Fail("expected register(...) after ':', found " + Describe(current_));
     Advance();
     Expect("(", "after register");
     RegisterBinding binding;
@@ -203,7 +214,8 @@ private:
     std::string name = ExpectIdentifier("a register such as c0");
     if ((name[0] != 'c' && name[0] != 's') || name.size() < 2 ||
         name.find_first_not_of("0123456789", 1) != std::string::npos)
-      throw FxError(line, "'" + name + "' is not a register (expected c or s and a number, as in c0)");
+      throw FxError(line,
+                    "'" + name + "' is not a register (expected c or s and a number, as in c0)");
     binding.sampler = name[0] == 's';
     binding.index = static_cast<uint32_t>(std::strtoul(name.c_str() + 1, nullptr, 10));
     Expect(")", "after the register");
@@ -216,8 +228,8 @@ private:
     if (binding.sampler && binding.stage == ShaderStage::Vertex)
       throw FxError(line, "vertex shaders have no samplers");
     if (!binding.sampler && !stageNamed)
-      throw FxError(line, "name the shader stage of a c register: register(vs, " + name + ") or register(ps, " +
-                              name + ")");
+      throw FxError(line, "name the shader stage of a c register: register(vs, " + name +
+                              ") or register(ps, " + name + ")");
     binding.count = binding.sampler ? 1 : static_cast<uint32_t>(parameter.rows);
     CheckRegisterRange(binding, line);
     return binding;
@@ -229,14 +241,18 @@ private:
     const char* stage = binding.stage == ShaderStage::Vertex ? "vertex" : "pixel";
     auto name = [set](uint32_t index) { return set + std::to_string(index); };
     if (binding.index + binding.count > limit)
-      throw FxError(line, name(binding.index) + (binding.count > 1 ? " to " + name(binding.index + binding.count - 1) : "") +
-                              " is outside the " + stage + " shader's " + name(0) + " to " + name(limit - 1));
+      throw FxError(
+          line, name(binding.index) +
+                    (binding.count > 1 ? " to " + name(binding.index + binding.count - 1) : "") +
+                    " is outside the " + stage + " shader's " + name(0) + " to " + name(limit - 1));
     for (const Parameter& other : model_.parameters)
       for (const RegisterBinding& taken : other.registers)
         if (taken.stage == binding.stage && taken.sampler == binding.sampler &&
-            taken.index < binding.index + binding.count && binding.index < taken.index + taken.count)
-          throw FxError(line, "register " + name(std::max(taken.index, binding.index)) + " of the " + stage +
-                                  " shader is already bound to '" + other.name + "'");
+            taken.index < binding.index + binding.count &&
+            binding.index < taken.index + taken.count)
+          throw FxError(line, "register " + name(std::max(taken.index, binding.index)) +
+                                  " of the " + stage + " shader is already bound to '" +
+                                  other.name + "'");
   }
 
   void ParseTechnique() {
@@ -246,7 +262,8 @@ private:
     technique.name = ExpectIdentifier("a technique name");
     for (const Technique& earlier : model_.techniques)
       if (earlier.name == technique.name)
-        throw FxError(technique.line, "technique '" + technique.name + "' is already declared on line " +
+        throw FxError(technique.line, "technique '" + technique.name +
+                                          "' is already declared on line " +
                                           std::to_string(earlier.line));
     technique.annotations = ParseAnnotations();
     Expect("{", "after the technique name");
@@ -275,13 +292,15 @@ private:
   StateAssignment ParseAssignment(StatePlace place) {
     StateAssignment assignment;
     assignment.line = current_.line;
-    std::string name = ExpectIdentifier(place == StatePlace::Pass ? "a state or '}'" : "a sampler state or '}'");
+    std::string name =
+        ExpectIdentifier(place == StatePlace::Pass ? "a state or '}'" : "a sampler state or '}'");
     const StateDefinition* state = FindState(name);
     if (!state) throw FxError(assignment.line, "unknown state '" + name + "'");
     if (state->place != place)
-      throw FxError(assignment.line, state->place == StatePlace::Sampler
-                                         ? "'" + name + "' is a sampler state: set it in a sampler_state block"
-                                         : "'" + name + "' is not a sampler state");
+      throw FxError(assignment.line,
+                    state->place == StatePlace::Sampler
+                        ? "'" + name + "' is a sampler state: set it in a sampler_state block"
+                        : "'" + name + "' is not a sampler state");
     assignment.kind = state->kind;
     assignment.operation = state->operation;
     Expect("=", "after " + name);
@@ -291,8 +310,8 @@ private:
       case AssignmentKind::Int: {
         std::string word = ExpectIdentifier("a value for " + name);
         if (!FindNamedValue(*state->names, word, assignment.value))
-          throw FxError(assignment.line, "'" + word + "' is not a value of " + name + " (expected " +
-                                             ListNames(*state->names) + ")");
+          throw FxError(assignment.line, "'" + word + "' is not a value of " + name +
+                                             " (expected " + ListNames(*state->names) + ")");
         break;
       }
       case AssignmentKind::TextureReference:
@@ -300,7 +319,8 @@ private:
         break;
       case AssignmentKind::VertexShader:
       case AssignmentKind::PixelShader: {
-        ValueKind kind = state->kind == AssignmentKind::VertexShader ? ValueKind::VertexShader : ValueKind::PixelShader;
+        ValueKind kind = state->kind == AssignmentKind::VertexShader ? ValueKind::VertexShader
+                                                                     : ValueKind::PixelShader;
         if (current_.IsWord("asm"))
           assignment.shader = ParseShaderBlock(kind);
         else
@@ -315,11 +335,14 @@ private:
   // <name> or (name): a parameter declared earlier, of the kind the state takes.
   void ParseReference(const StateDefinition& state, ValueKind kind, StateAssignment& assignment) {
     const char* closing = current_.Is("<") ? ">" : current_.Is("(") ? ")" : nullptr;
-    if (!closing) Fail(std::string(state.name) + " takes a parameter as <name>, found " + Describe(current_));
+    if (!closing)
+      Fail(std::string(state.name) + " takes a parameter as <name>, found " + Describe(current_));
     Advance();
     assignment.reference = ExpectIdentifier("a parameter name");
     const Parameter* parameter = model_.FindParameter(assignment.reference);
-    if (!parameter) throw FxError(assignment.line, "'" + assignment.reference + "' is not a parameter of this effect");
+    if (!parameter)
+      throw FxError(assignment.line,
+                    "'" + assignment.reference + "' is not a parameter of this effect");
     if (parameter->kind != kind)
       throw FxError(assignment.line, std::string(state.name) + " takes " + KindName(kind) + ", '" +
                                          parameter->name + "' is " + KindName(parameter->kind));
@@ -343,9 +366,10 @@ private:
   static void CheckShaderModel(ValueKind kind, const RawBlock& block) {
     const char* prefix = kind == ValueKind::VertexShader ? "vs_" : "ps_";
     size_t start = block.text.find_first_not_of(" \t\r\n");
-    std::string first = start == std::string::npos
-                            ? ""
-                            : block.text.substr(start, block.text.find_first_of(" \t\r\n", start) - start);
+    std::string first =
+        start == std::string::npos
+            ? ""
+            : block.text.substr(start, block.text.find_first_of(" \t\r\n", start) - start);
     if (first.compare(0, 3, prefix) == 0) return;
     int line = block.line;
     for (size_t i = 0; i < start && i < block.text.size(); ++i)
@@ -361,6 +385,8 @@ private:
 
 }  // namespace
 
-EffectModel ParseEffect(const std::string& source) { return Parser(source).Parse(); }
+EffectModel ParseEffect(const std::string& source) {
+  return Parser(source).Parse();
+}
 
 }  // namespace fxc

@@ -19,7 +19,8 @@ bool IncludedName(const std::string& line, std::string& name) {
   if (start == std::string::npos || line.compare(start, 8, "#include") != 0) return false;
   size_t open = line.find('"', start + 8);
   size_t close = open == std::string::npos ? open : line.find('"', open + 1);
-  if (close == std::string::npos || line.find_first_not_of(" \t\r", close + 1) != std::string::npos) {
+  if (close == std::string::npos ||
+      line.find_first_not_of(" \t\r", close + 1) != std::string::npos) {
     name.clear();  // an #include without a well-formed "name"
     return true;
   }
@@ -50,7 +51,8 @@ void EffectSource::Append(const std::string& path, const SourceLocation& include
     std::string name;
     if (IncludedName(line, name)) {
       if (name.empty()) throw SourceError(here, "expected #include \"file name\"");
-      if (depth + 1 >= MaximumIncludeDepth) throw SourceError(here, "includes nest too deeply (do they include each other?)");
+      if (depth + 1 >= MaximumIncludeDepth)
+        throw SourceError(here, "includes nest too deeply (do they include each other?)");
       Append(DirectoryOf(path) + name, here, depth + 1);
       continue;
     }
@@ -63,7 +65,8 @@ void EffectSource::Append(const std::string& path, const SourceLocation& include
 SourceLocation EffectSource::Locate(int line) const {
   if (lines_.empty()) return SourceLocation();
   if (line < 1) return lines_.front();
-  if (static_cast<size_t>(line) > lines_.size()) return {lines_.back().file, lines_.back().line + 1};
+  if (static_cast<size_t>(line) > lines_.size())
+    return {lines_.back().file, lines_.back().line + 1};
   return lines_[static_cast<size_t>(line) - 1];
 }
 

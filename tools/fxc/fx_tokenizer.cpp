@@ -7,9 +7,15 @@
 namespace fxc {
 namespace {
 
-bool IsIdentifierStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsIdentifierPart(char c) { return IsIdentifierStart(c) || std::isdigit(static_cast<unsigned char>(c)); }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsIdentifierStart(char c) {
+  return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+bool IsIdentifierPart(char c) {
+  return IsIdentifierStart(c) || std::isdigit(static_cast<unsigned char>(c));
+}
+bool IsDigit(char c) {
+  return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 const char PunctuationMarks[] = "{}[]()<>=;,:-";
 

@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
   }
 
   std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(binary.data()), static_cast<std::streamsize>(binary.size()));
+  out.write(reinterpret_cast<const char*>(binary.data()),
+            static_cast<std::streamsize>(binary.size()));
   if (!out) {
     std::fprintf(stderr, "%s: error: cannot be written\n", argv[2]);
     return 1;

@@ -1,7 +1,7 @@
 #include "tools/fxc/shader_assembler.h"
 
-#include <windows.h>
 #include <d3dx9shader.h>
+#include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -31,8 +31,9 @@ FxError ShaderError(const ShaderCode& shader, const std::string& report) {
 void Assemble(ShaderCode& shader) {
   ID3DXBuffer* code = nullptr;
   ID3DXBuffer* errors = nullptr;
-  HRESULT hr = D3DXAssembleShader(shader.assembly.c_str(), static_cast<UINT>(shader.assembly.size()),
-                                  nullptr, nullptr, 0, &code, &errors);
+  HRESULT hr =
+      D3DXAssembleShader(shader.assembly.c_str(), static_cast<UINT>(shader.assembly.size()),
+                         nullptr, nullptr, 0, &code, &errors);
   std::string report = errors ? static_cast<const char*>(errors->GetBufferPointer()) : "";
   if (SUCCEEDED(hr) && code) {
     const uint8_t* bytes = static_cast<const uint8_t*>(code->GetBufferPointer());
@@ -45,6 +46,8 @@ void Assemble(ShaderCode& shader) {
 
 }  // namespace
 
-void AssembleShaders(EffectModel& effect) { ForEachShader(effect, Assemble); }
+void AssembleShaders(EffectModel& effect) {
+  ForEachShader(effect, Assemble);
+}
 
 }  // namespace fxc
