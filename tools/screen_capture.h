@@ -1,0 +1,24 @@
+// Pictures of the screen as the user sees it, for the saver's end-to-end tests and the demo:
+// a GDI copy of a screen area, and saving it as PNG.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+struct Screenshot {
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows top to bottom
+
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+// The pixels of `area` (screen coordinates); empty when the screen cannot be read.
+Screenshot CaptureScreen(const RECT& area);
+
+// The whole primary screen.
+Screenshot CaptureWholeScreen();
+
+// Saves as PNG through GDI+ (started and stopped around the call).
+bool SavePng(const Screenshot& shot, const wchar_t* path);
