@@ -67,9 +67,14 @@ void WaitForPreviewTimer(CD3DScreensaver& saver) {
 }  // namespace
 
 HRESULT CD3DScreensaver::Create(HINSTANCE moduleInstance) {
+  return CreateFromCommandLine(moduleInstance, GetCommandLineW());
+}
+
+HRESULT CD3DScreensaver::CreateFromCommandLine(HINSTANCE moduleInstance,
+                                               const wchar_t* commandLine) {
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
   instance = moduleInstance;
-  saverMode = ParseCommandLine(GetCommandLineW(), &parentWindow);
+  saverMode = ParseCommandLine(commandLine, &parentWindow);
   EnumerateMonitors(*this);
 
   if (ShowsWindows(saverMode)) {

@@ -17,8 +17,11 @@ public:
   CD3DScreensaver(const CD3DScreensaver&) = delete;
   CD3DScreensaver& operator=(const CD3DScreensaver&) = delete;
 
-  // Start-up; always succeeds: a failure puts the saver into error mode instead.
+  // Start-up from the process's command line; always succeeds: a failure puts the saver into
+  // error mode instead.
   virtual HRESULT Create(HINSTANCE instance);
+  // The same start-up from a given command line.
+  HRESULT CreateFromCommandLine(HINSTANCE instance, const wchar_t* commandLine);
   // Runs the mode's one action to its end; returns 0.
   virtual int Run();
   virtual void ShowSettingsDialog() {}

@@ -1,0 +1,324 @@
+// Every mode of the saver end to end: the program is started with its switch as the
+// screensaver host starts it, and the test looks at its windows, the screen and its exit.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "app/error_box_paint.h"
+#include "tests/app/saver_paths.h"
+#include "tests/app/saver_process.h"
+#include "tools/screen_capture.h"
+
+namespace {
+
+constexpr DWORD StartTimeoutMs = 20000;
+constexpr DWORD ExitTimeoutMs = 5000;
+
+std::wstring Saver() { return SaverWindowsPath(); }
+
+std::wstring Number(HWND window) {
+  return std::to_wstring(static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(window)));
+}
+
+RECT ScreenRectOf(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  OffsetRect(&client, origin.x, origin.y);
+  return client;
+}
+
+bool IsBlack(uint32_t pixel) { return (pixel & 0xFFFFFF) == 0; }
+
+// The show, not the splash: the splash is a centred square on black, so a corner that is not
+// black is a frame of the show.
+bool ShowsTheShow(const RECT& area) {
+  const Screenshot shot = CaptureScreen(area);
+  return !shot.pixels.empty() && !IsBlack(shot.At(2, 2)) &&
+         !IsBlack(shot.At(shot.width - 3, shot.height - 3));
+}
+
+HWND OnlyWindow(const SaverProcess& saver, HWND parent = nullptr) {
+  const std::vector<HWND> windows = saver.SaverWindows(parent);
+  return windows.size() == 1 ? windows[0] : nullptr;
+}
+
+// Starts the saver full screen and waits until its show is on the whole screen.
+HWND StartFullScreenShow(SaverProcess& saver) {
+  HWND window = nullptr;
+  EXPECT_TRUE(WaitUntil([&] { return (window = OnlyWindow(saver)) != nullptr; }, StartTimeoutMs));
+  if (!window) return nullptr;
+  RECT rect;
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(0, rect.left);
+  EXPECT_EQ(0, rect.top);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), rect.right);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), rect.bottom);
+  EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(WaitUntil([&] { return ShowsTheShow(rect); }, StartTimeoutMs))
+      << "the screen shows the show after the splash";
+  return window;
+}
+
+void PostMouseMove(HWND window, int i) {
+  PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(100 + 17 * i, 200 + 11 * i));
+}
+
+struct EndingCase {
+  const char* name;
+  void (*end)(HWND);
+};
+
+const EndingCase EndingCases[] = {
+    {"a key", [](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_SPACE, 0); }},
+    {"a mouse click", [](HWND w) { PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); }},
+    {"the sixth mouse position", [](HWND w) { PostMouseMove(w, 6); }},
+};
+
+TEST(FullScreen, CoversTheScreenWithTheShowAndEndsOnInput) {
+  for (const EndingCase& c : EndingCases) {
+    SaverProcess saver(Saver(), L"/s");
+    ASSERT_TRUE(saver.Started()) << c.name;
+    HWND window = StartFullScreenShow(saver);
+    ASSERT_NE(nullptr, window) << c.name;
+    // Five changes of position, each repeated, and the system commands change nothing.
+    for (int i = 1; i <= 5; ++i) {
+      PostMouseMove(window, i);
+      PostMouseMove(window, i);
+    }
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(window, WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    EXPECT_FALSE(saver.WaitForExit(c.end == EndingCases[0].end ? 5000 : 1500))
+        << c.name << ": the saver survives without input";
+    c.end(window);
+    EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs)) << c.name;
+    EXPECT_EQ(0u, saver.ExitCode()) << c.name;
+  }
+}
+
+// A window of the test that plays the display-properties dialog's preview area.
+class PreviewHost {
+public:
+  PreviewHost() {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = L"BrindlewickPreviewHost";
+    RegisterClassW(&windowClass);
+    window = CreateWindowExW(0, windowClass.lpszClassName, L"preview host",
+                             WS_POPUP | WS_VISIBLE, 200, 150, 320, 240, nullptr, nullptr,
+                             windowClass.hInstance, nullptr);
+  }
+  ~PreviewHost() {
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+  HWND window;
+};
+
+TEST(Preview, DrawsInsideTheHostIgnoresInputAndEndsWithIt) {
+  PreviewHost host;
+  ASSERT_NE(nullptr, host.window);
+  SaverProcess saver(Saver(), L"/p " + Number(host.window));
+  HWND child = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (child = OnlyWindow(saver, host.window)) != nullptr; },
+                        StartTimeoutMs));
+  EXPECT_EQ(host.window, GetParent(child));
+  RECT hostClient, childClient;
+  GetClientRect(host.window, &hostClient);
+  GetClientRect(child, &childClient);
+  EXPECT_TRUE(EqualRect(&hostClient, &childClient)) << "the preview fills the host's client area";
+  EXPECT_TRUE(WaitUntil([&] { return ShowsTheShow(ScreenRectOf(host.window)); }, StartTimeoutMs));
+
+  PostMessageW(child, WM_KEYDOWN, VK_SPACE, 0);
+  PostMessageW(child, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  for (int i = 1; i <= 8; ++i) PostMouseMove(child, i);
+  EXPECT_FALSE(saver.WaitForExit(2000)) << "input never ends a preview";
+
+  DestroyWindow(host.window);
+  EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs));
+  EXPECT_EQ(0u, saver.ExitCode());
+}
+
+TEST(Preview, WithoutALiveHostWindowEndsAtOnce) {
+  const wchar_t* const switches[] = {L"/p", L"/p 123456789", L"/p 99999999999999"};
+  for (const wchar_t* arguments : switches) {
+    SaverProcess saver(Saver(), arguments);
+    EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs)) << testing::PrintToString(arguments);
+    EXPECT_EQ(0u, saver.ExitCode());
+  }
+}
+
+TEST(TestWindow, Shows600By400IgnoresInputAndEndsWhenClosed) {
+  SaverProcess saver(Saver(), L"/t");
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (window = OnlyWindow(saver)) != nullptr; }, StartTimeoutMs));
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(600, client.right);
+  EXPECT_EQ(400, client.bottom);
+  wchar_t title[64];
+  GetWindowTextW(window, title, 64);
+  EXPECT_STREQ(L"Brindlewick", title);
+  EXPECT_TRUE(WaitUntil([&] { return ShowsTheShow(ScreenRectOf(window)); }, StartTimeoutMs));
+
+  PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  for (int i = 1; i <= 8; ++i) PostMouseMove(window, i);
+  EXPECT_FALSE(saver.WaitForExit(2000)) << "the test window ignores input";
+
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs));
+  EXPECT_EQ(0u, saver.ExitCode());
+}
+
+TEST(StartOnly, ExitsAtOnceWithoutAWindow) {
+  SaverProcess saver(Saver(), L"/r");
+  bool sawWindow = false;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        sawWindow = sawWindow || !saver.SaverWindows().empty();
+        return WaitForSingleObject(nullptr, 0), saver.WaitForExit(0);
+      },
+      ExitTimeoutMs));
+  EXPECT_FALSE(sawWindow);
+  EXPECT_EQ(0u, saver.ExitCode());
+}
+
+std::string ReadFile(const std::wstring& path) {
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (!file) return "";
+  char text[256] = {};
+  const size_t length = std::fread(text, 1, sizeof text - 1, file);
+  std::fclose(file);
+  return std::string(text, length);
+}
+
+TEST(PasswordChange, AsksMprForTheScreensaverPassword) {
+  SaverCopy copy(L"password");
+  ASSERT_TRUE(CopyFileW(WindowsPathOf(BRINDLEWICK_MPR_STUB_PATH).c_str(),
+                        (copy.Folder() + L"\\mpr.dll").c_str(), FALSE));
+  const std::wstring log = copy.Folder() + L"\\mpr.log";
+  PreviewHost owner;
+  SetEnvironmentVariableW(L"BRINDLEWICK_MPR_LOG", log.c_str());
+  SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"mpr=n;mscoree,mshtml=");
+  SaverProcess saver(copy.Program(), L"/a " + Number(owner.window));
+  SetEnvironmentVariableW(L"WINEDLLOVERRIDES", nullptr);
+  EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs));
+  EXPECT_EQ(0u, saver.ExitCode());
+  std::string expected = "SCRSAVE " + std::to_string(reinterpret_cast<ULONG_PTR>(owner.window)) + " 0 0";
+  EXPECT_EQ(expected, ReadFile(log));
+  EXPECT_TRUE(saver.SaverWindows().empty());
+}
+
+TEST(PasswordChange, WithTheSystemsMprEndsQuietly) {
+  SaverProcess saver(Saver(), L"/a 0");
+  EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs));
+  EXPECT_EQ(0u, saver.ExitCode());
+}
+
+// Where the error box is on a screenshot: the bounding box of the window-coloured pixels
+// (the box without its one-pixel frame).
+bool FindErrorBox(const Screenshot& shot, RECT* box) {
+  const COLORREF window = GetSysColor(COLOR_WINDOW);
+  const uint32_t wanted = (GetRValue(window) << 16) | (GetGValue(window) << 8) | GetBValue(window);
+  RECT found = {shot.width, shot.height, -1, -1};
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      if (shot.At(x, y) != wanted) continue;
+      found.left = std::min<LONG>(found.left, x);
+      found.top = std::min<LONG>(found.top, y);
+      found.right = std::max<LONG>(found.right, x + 1);
+      found.bottom = std::max<LONG>(found.bottom, y + 1);
+    }
+  }
+  if (found.right < 0) return false;
+  *box = {found.left - 1, found.top - 1, found.right + 1, found.bottom + 1};
+  return true;
+}
+
+// The box as the saver paints it with `text`, drawn here into a bitmap of the box's size.
+Screenshot ReferenceBox(const std::wstring& text) {
+  Screenshot shot;
+  shot.width = 300;
+  shot.height = 150;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, 300, -150, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  PaintErrorText(dc, {0, 0, 300, 150}, text.c_str());
+  GdiFlush();
+  const uint32_t* pixels = static_cast<const uint32_t*>(bits);
+  shot.pixels.assign(pixels, pixels + 300 * 150);
+  for (uint32_t& pixel : shot.pixels) pixel &= 0xFFFFFF;
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return shot;
+}
+
+std::wstring SaverString(const std::wstring& program, UINT id) {
+  HMODULE module = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  wchar_t text[400] = {};
+  if (module) LoadStringW(module, id, text, 400);
+  if (module) FreeLibrary(module);
+  return text;
+}
+
+bool BoxShows(const Screenshot& screen, const RECT& box, const Screenshot& reference) {
+  if (box.right - box.left != reference.width || box.bottom - box.top != reference.height) {
+    return false;
+  }
+  for (int y = 0; y < reference.height; ++y) {
+    for (int x = 0; x < reference.width; ++x) {
+      if (screen.At(box.left + x, box.top + y) != reference.At(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+TEST(ErrorMode, ASaverWithoutItsShowShowsTheMediaTextInADriftingBox) {
+  SaverCopy copy(L"no-show");
+  ASSERT_TRUE(copy.RemoveResource(107));
+  const std::wstring text = SaverString(copy.Program(), 2108);
+  ASSERT_EQ(L"Could not load required media.", text);
+  const Screenshot expected = ReferenceBox(text);
+  ASSERT_FALSE(BoxShows(expected, {0, 0, 300, 150}, ReferenceBox(SaverString(copy.Program(), 2100))))
+      << "the comparison tells the texts apart";
+
+  SaverProcess saver(copy.Program(), L"/s");
+  RECT first = {}, later = {};
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        const Screenshot shot = CaptureWholeScreen();
+        return FindErrorBox(shot, &first) && BoxShows(shot, first, expected);
+      },
+      StartTimeoutMs))
+      << "a 300 x 150 box with text 2108";
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        const Screenshot shot = CaptureWholeScreen();
+        return FindErrorBox(shot, &later) && BoxShows(shot, later, expected) &&
+               later.left > first.left && later.top > first.top;
+      },
+      StartTimeoutMs))
+      << "the box drifts right and down from the centre";
+  const Screenshot shot = CaptureWholeScreen();
+  EXPECT_TRUE(IsBlack(shot.At(5, 5)) && IsBlack(shot.At(shot.width - 5, shot.height - 5)))
+      << "the rest of the screen is black";
+
+  HWND window = OnlyWindow(saver);
+  ASSERT_NE(nullptr, window);
+  PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs)) << "error mode still ends on input";
+  EXPECT_EQ(0u, saver.ExitCode());
+}
+
+}  // namespace
