@@ -84,7 +84,7 @@ public:
   SaverPlatform& platform;
   AppTimer timer;
   bool quitRequested = false;
-  POINT lastMousePosition = {-1, -1};
+  POINT lastMousePosition = {-1, -1};  // screen coordinates
   DWORD lastErrorDisplayTime = 0;  // timeGetTime of the previous error-box step, 0 before it
 };
 

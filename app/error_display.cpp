@@ -47,11 +47,10 @@ void UpdateErrorDisplay(CD3DScreensaver& saver) {
     if (!monitor.window) continue;
     const RECT area = BoxArea(saver, monitor);
     if (monitor.errorBox.width == 0) {
+      // The whole window once: what the released device last showed must not stay there.
       monitor.errorBox = PlaceErrorBox(area, preview);
-      if (preview) {
-        InvalidateRect(monitor.window, nullptr, FALSE);
-        UpdateWindow(monitor.window);
-      }
+      InvalidateRect(monitor.window, nullptr, FALSE);
+      UpdateWindow(monitor.window);
       continue;
     }
     if (preview) continue;

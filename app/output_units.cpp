@@ -231,6 +231,13 @@ bool ResetUnit(CD3DScreensaver& saver, OutputUnit& unit) {
   return true;
 }
 
+// Moves count from here on, and only away from where the pointer is now: the system reports
+// the pointer under a window that just appeared as a move, even when nobody touched it.
+void ResetMouseMoveCount(CD3DScreensaver& saver) {
+  saver.mouseMoveCount = 0;
+  GetCursorPos(&saver.lastMousePosition);
+}
+
 }  // namespace
 
 HRESULT Init3D(CD3DScreensaver& saver) {
@@ -248,17 +255,15 @@ HRESULT Init3D(CD3DScreensaver& saver) {
   }
   if (saver.saverMode == SaverMode::FullScreen) saver.currentArea = UnionOfUnitMonitors(saver);
 
-  if (!saver.errorMode) {
-    for (int i = 0; i < saver.unitCount; ++i) {
-      OutputUnit& unit = saver.units[i];
-      SelectOutputUnit(saver, i);
-      bool ok = SUCCEEDED(saver.CreateDeviceResources());
-      unit.created = ok;
-      if (ok) unit.restored = ok = SUCCEEDED(saver.RestoreDeviceResources());
-      if (!ok) saver.EnterErrorMode(D3DAPPERR_INITDEVICEOBJECTSFAILED);
-    }
+  for (int i = 0; i < saver.unitCount && !saver.errorMode; ++i) {
+    OutputUnit& unit = saver.units[i];
+    SelectOutputUnit(saver, i);
+    bool ok = SUCCEEDED(saver.CreateDeviceResources());
+    unit.created = ok;
+    if (ok) unit.restored = ok = SUCCEEDED(saver.RestoreDeviceResources());
+    if (!ok) saver.EnterErrorMode(D3DAPPERR_INITDEVICEOBJECTSFAILED);
   }
-  saver.mouseMoveCount = 0;
+  ResetMouseMoveCount(saver);
   return S_OK;
 }
 

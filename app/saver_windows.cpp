@@ -82,8 +82,10 @@ void PaintWindow(CD3DScreensaver& saver, HWND window) {
   EndPaint(window, &paint);
 }
 
-void CountMouseMove(CD3DScreensaver& saver, LPARAM lParam) {
-  const POINT position = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+// Positions are compared on the screen, so moves over the windows of several monitors agree.
+void CountMouseMove(CD3DScreensaver& saver, HWND window, LPARAM lParam) {
+  POINT position = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ClientToScreen(window, &position);
   if (position.x == saver.lastMousePosition.x && position.y == saver.lastMousePosition.y) return;
   saver.lastMousePosition = position;
   if (++saver.mouseMoveCount > MouseMovesBeforeQuit) InterruptOnInput(saver);
@@ -169,7 +171,7 @@ LRESULT CD3DScreensaver::HandleWindowMessage(HWND window, UINT message, WPARAM w
       KillTimer(window, PreviewTimer);
       break;
     case WM_MOUSEMOVE:
-      if (!IsTest(*this)) CountMouseMove(*this, lParam);
+      if (!IsTest(*this)) CountMouseMove(*this, window, lParam);
       break;
     case WM_POWERBROADCAST:
       // A suspend also ends the test window, which ignores all other input.

@@ -105,26 +105,3 @@ SaverCopy::~SaverCopy() {
   }
   RemoveDirectoryW(folder_.c_str());
 }
-
-namespace {
-
-BOOL CALLBACK FirstLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR context) {
-  *reinterpret_cast<WORD*>(context) = language;
-  return FALSE;
-}
-
-}  // namespace
-
-bool SaverCopy::RemoveResource(int id) {
-  WORD language = 0;
-  HMODULE module = LoadLibraryExW(program_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  if (!module) return false;
-  EnumResourceLanguagesW(module, L"DDS", MAKEINTRESOURCEW(id), FirstLanguage,
-                         reinterpret_cast<LONG_PTR>(&language));
-  FreeLibrary(module);
-  HANDLE update = BeginUpdateResourceW(program_.c_str(), FALSE);
-  if (!update) return false;
-  const bool removed =
-      UpdateResourceW(update, L"DDS", MAKEINTRESOURCEW(id), language, nullptr, 0) != FALSE;
-  return EndUpdateResourceW(update, !removed) && removed;
-}

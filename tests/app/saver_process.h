@@ -40,8 +40,6 @@ public:
   ~SaverCopy();
   const std::wstring& Folder() const { return folder_; }
   const std::wstring& Program() const { return program_; }
-  // Removes resource "DDS" `id` from the copy.
-  bool RemoveResource(int id);
 
 private:
   std::wstring folder_, program_;
