@@ -147,6 +147,26 @@ TEST(OutputUnits, CleanupReleasesEveryDeviceObjectAndDirect3DOnce) {
   EXPECT_EQ(0u, machine.Direct3DReferencesHeldBySaver());
 }
 
+// Input arrives while a frame or a device creation is under way (messages are sent to the
+// window procedure from inside Direct3D calls): it only asks the loop to quit, and the devices
+// stay until the loop has ended.
+TEST(OutputUnits, InputLeavesTheDevicesToTheLoop) {
+  StandInMachine machine(TiledMonitors(2), OneAdapterPerMonitor(2));
+  RunningSaver running(machine, L"saver.scr /s");
+  CMoireScreensaver& saver = running.saver;
+  running.StartDevices();
+  running.RenderFrames(3);
+  SendMessageW(saver.monitors[1].window, WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(saver.monitors[0].window, WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_TRUE(saver.quitRequested);
+  EXPECT_EQ(2, saver.unitCount);
+  EXPECT_NE(nullptr, saver.units[0].device);
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the loop is told";
+  running.RenderFrames(1);
+  EXPECT_EQ(2, running.shows[1]->renders) << "the frame under way finishes on live devices";
+}
+
 TEST(OutputUnits, AShowThatCannotLoadPutsTheSaverIntoErrorMode) {
   struct LoadFailure {
     const char* name;
