@@ -28,7 +28,7 @@ BOOL CD3DScreensaver::ErrorText(HRESULT code, wchar_t* buffer, UINT size) {
   const UINT id = ErrorStringId(code);
   if (size > 0) buffer[0] = L'\0';
   LoadStringW(instance, id, buffer, static_cast<int>(size));
-  return id != IDS_ERR_GENERIC;
+  return id != GenericErrorStringId;
 }
 
 namespace {
@@ -92,7 +92,7 @@ HRESULT CD3DScreensaver::CreateFromCommandLine(HINSTANCE moduleInstance,
 
   direct3D = platform.CreateDirect3D();
   if (!direct3D) {
-    EnterErrorMode(D3DAPPERR_NODIRECT3D);
+    EnterErrorMode(saver_error::NoDirect3D);
     return S_OK;
   }
   HRESULT hr = RegisterSoftwareRasterizer();
@@ -106,7 +106,7 @@ HRESULT CD3DScreensaver::CreateFromCommandLine(HINSTANCE moduleInstance,
     return S_OK;
   }
   if (!AnyUsableDevice(*this)) {
-    EnterErrorMode(D3DAPPERR_NOCOMPATIBLEDEVICES);
+    EnterErrorMode(saver_error::NoCompatibleDevices);
     return S_OK;
   }
   LoadSettings();

@@ -23,7 +23,7 @@ CMoireScreensaver::CMoireScreensaver(const ShowFactory& makeShow, SaverPlatform&
   useDepthBuffer = TRUE;
   wcsncpy(settingsKeyPath, SettingsKey, 199);
   wchar_t loaded[200];
-  if (LoadStringW(GetModuleHandleW(nullptr), IDS_SAVER_TITLE, loaded, 200) > 0) {
+  if (LoadStringW(GetModuleHandleW(nullptr), TitleStringId, loaded, 200) > 0) {
     wcsncpy(title, loaded, 199);
   }
   InitCommonControls();

@@ -45,7 +45,7 @@ const DeviceInfo* WindowedDevice(const AdapterInfo& adapter) {
 HRESULT CreateWindowedUnit(CD3DScreensaver& saver, OutputUnit& unit) {
   const AdapterInfo& adapter = *saver.adapters[unit.adapterIndex];
   const DeviceInfo* device = WindowedDevice(adapter);
-  if (!device) return D3DAPPERR_NOHARDWAREDEVICE;
+  if (!device) return saver_error::NoHardwareDevice;
 
   D3DFORMAT candidates[1 + sizeof WindowedFormats / sizeof WindowedFormats[0]];
   candidates[0] = adapter.desktopMode.Format;
@@ -127,7 +127,7 @@ void StoreWorkingMode(CD3DScreensaver& saver, const AdapterInfo& adapter, UINT m
 HRESULT CreateFullScreenUnit(CD3DScreensaver& saver, OutputUnit& unit) {
   AdapterInfo& adapter = *saver.adapters[unit.adapterIndex];
   DeviceInfo* device = FullScreenDevice(adapter);
-  if (!device) return D3DAPPERR_NOHARDWAREDEVICE;
+  if (!device) return saver_error::NoHardwareDevice;
   device->chosenMode = ChooseFullScreenMode(*device, adapter);
   unit.deviceType = device->deviceType;
   bool retried = false;
@@ -168,7 +168,7 @@ void InitWindowedUnit(CD3DScreensaver& saver) {
   const int adapterIndex =
       PickWindowedAdapter(saver.monitors, saver.monitorCount, saver.adapters, saver.adapterCount);
   if (adapterIndex < 0) {
-    saver.EnterErrorMode(D3DAPPERR_CREATEDEVICEFAILED);
+    saver.EnterErrorMode(saver_error::CreateDeviceFailed);
     return;
   }
   AdapterInfo& adapter = *saver.adapters[adapterIndex];
@@ -180,8 +180,8 @@ void InitWindowedUnit(CD3DScreensaver& saver) {
   if (SUCCEEDED(CreateWindowedUnit(saver, unit))) {
     ++saver.unitCount;
   } else {
-    saver.EnterErrorMode(saver.saverMode == SaverMode::Preview ? D3DAPPERR_NOPREVIEW
-                                                               : D3DAPPERR_CREATEDEVICEFAILED);
+    saver.EnterErrorMode(saver.saverMode == SaverMode::Preview ? saver_error::NoPreview
+                                                               : saver_error::CreateDeviceFailed);
   }
 }
 
@@ -198,7 +198,7 @@ void InitFullScreenUnits(CD3DScreensaver& saver) {
     unit.adapterIndex = static_cast<UINT>(saver.monitors[m].adapterIndex);
     unit.monitorIndex = static_cast<UINT>(m);
     if (SUCCEEDED(CreateFullScreenUnit(saver, unit))) ++saver.unitCount;
-    else saver.EnterErrorMode(D3DAPPERR_CREATEDEVICEFAILED);
+    else saver.EnterErrorMode(saver_error::CreateDeviceFailed);
   }
 }
 
@@ -224,7 +224,7 @@ bool ResetUnit(CD3DScreensaver& saver, OutputUnit& unit) {
   }
   if (FAILED(unit.device->Reset(&unit.presentParameters)) ||
       FAILED(saver.RestoreDeviceResources())) {
-    saver.EnterErrorMode(D3DAPPERR_RESETFAILED);
+    saver.EnterErrorMode(saver_error::ResetFailed);
     return false;
   }
   unit.restored = TRUE;
@@ -261,7 +261,7 @@ HRESULT Init3D(CD3DScreensaver& saver) {
     bool ok = SUCCEEDED(saver.CreateDeviceResources());
     unit.created = ok;
     if (ok) unit.restored = ok = SUCCEEDED(saver.RestoreDeviceResources());
-    if (!ok) saver.EnterErrorMode(D3DAPPERR_INITDEVICEOBJECTSFAILED);
+    if (!ok) saver.EnterErrorMode(saver_error::DeviceObjectsFailed);
   }
   ResetMouseMoveCount(saver);
   return S_OK;

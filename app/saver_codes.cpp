@@ -12,18 +12,18 @@ struct CodeText {
 // Searched in this order.
 const CodeText CodeTexts[] = {
     {E_FAIL, 2100},
-    {D3DAPPERR_NODIRECT3D, 2101},
-    {D3DAPPERR_NOSCREENSAVERINIT, 2102},
-    {D3DAPPERR_CREATEDEVICEFAILED, 2103},
-    {D3DAPPERR_NOCOMPATIBLEDEVICES, 2104},
-    {D3DAPPERR_NOHARDWAREDEVICE, 2105},
-    {D3DAPPERR_HALNOTCOMPATIBLE, 2106},
-    {D3DAPPERR_NOWINDOWEDHAL, 2107},
-    {D3DAPPERR_MEDIANOTFOUND, 2108},
-    {D3DAPPERR_RESETFAILED, 2109},
+    {saver_error::NoDirect3D, 2101},
+    {saver_error::NotInitialised, 2102},
+    {saver_error::CreateDeviceFailed, 2103},
+    {saver_error::NoCompatibleDevices, 2104},
+    {saver_error::NoHardwareDevice, 2105},
+    {saver_error::HardwareLacksFeatures, 2106},
+    {saver_error::HardwareLacksFeaturesOnDesktop, 2107},
+    {saver_error::MediaNotFound, 2108},
+    {saver_error::ResetFailed, 2109},
     {E_OUTOFMEMORY, 2110},
     {D3DERR_OUTOFVIDEOMEMORY, 2111},
-    {D3DAPPERR_NOPREVIEW, 2112},
+    {saver_error::NoPreview, 2112},
 };
 
 }  // namespace
@@ -32,5 +32,5 @@ UINT ErrorStringId(HRESULT code) {
   for (const CodeText& entry : CodeTexts) {
     if (entry.code == code) return entry.stringId;
   }
-  return IDS_ERR_GENERIC;
+  return GenericErrorStringId;
 }

@@ -16,7 +16,7 @@ public:
   HRESULT Load() override {
     return FindResourceW(nullptr, MAKEINTRESOURCEW(DocumentResource), L"DDS")
                ? S_OK
-               : D3DAPPERR_MEDIANOTFOUND;
+               : saver_error::MediaNotFound;
   }
 
   void FrameMove(float time) override { time_ = time; }

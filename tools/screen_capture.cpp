@@ -6,9 +6,8 @@
 #include <cstring>
 #include <cwchar>
 
-Screenshot CaptureScreen(const RECT& area) {
+Screenshot DrawScreenshot(int width, int height, const std::function<bool(HDC)>& paint) {
   Screenshot shot;
-  const int width = area.right - area.left, height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return shot;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -22,7 +21,7 @@ Screenshot CaptureScreen(const RECT& area) {
   HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap) {
     HGDIOBJ old = SelectObject(memory, bitmap);
-    if (BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
+    if (paint(memory)) {
       GdiFlush();
       shot.width = width;
       shot.height = height;
@@ -36,6 +35,16 @@ Screenshot CaptureScreen(const RECT& area) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return shot;
+}
+
+Screenshot CaptureScreen(const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  return DrawScreenshot(width, height, [&](HDC memory) {
+    HDC screen = GetDC(nullptr);
+    const bool copied = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    return copied;
+  });
 }
 
 Screenshot CaptureWholeScreen() {

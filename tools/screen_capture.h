@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct Screenshot {
@@ -13,6 +14,10 @@ struct Screenshot {
 
   uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
+
+// What `paint` draws into a memory bitmap of `width` x `height` (it returns false on failure,
+// which leaves the screenshot empty).
+Screenshot DrawScreenshot(int width, int height, const std::function<bool(HDC)>& paint);
 
 // The pixels of `area` (screen coordinates); empty when the screen cannot be read.
 Screenshot CaptureScreen(const RECT& area);

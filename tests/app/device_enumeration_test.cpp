@@ -81,7 +81,7 @@ TEST(EnumerateDevices, AMachineWithoutAUsableDeviceStartsInErrorMode) {
     StartedSaver started({c.adapter});
     const CMoireScreensaver& saver = started.saver;
     EXPECT_TRUE(saver.errorMode) << c.name;
-    EXPECT_EQ(D3DAPPERR_NOCOMPATIBLEDEVICES, saver.errorCode) << c.name;
+    EXPECT_EQ(saver_error::NoCompatibleDevices, saver.errorCode) << c.name;
     ASSERT_EQ(1, saver.adapterCount) << c.name;
     EXPECT_EQ(0u, saver.adapters[0]->deviceCount) << c.name;
     EXPECT_TRUE(saver.adapters[0]->hardwarePresent) << c.name;

@@ -7,24 +7,26 @@ namespace {
 
 const RECT Monitor1024 = {0, 0, 1024, 768};
 
-TEST(ErrorBox, StartsCentredAndDriftsByTheAreasSize) {
-  const ErrorBox box = PlaceErrorBox(Monitor1024, false);
-  EXPECT_FLOAT_EQ(362, box.x);
-  EXPECT_FLOAT_EQ(309, box.y);
-  EXPECT_FLOAT_EQ(300, box.width);
-  EXPECT_FLOAT_EQ(150, box.height);
-  EXPECT_FLOAT_EQ(102.4f, box.xSpeed);
-  EXPECT_FLOAT_EQ(38.4f, box.ySpeed);
-}
+struct PlaceCase {
+  const char* name;
+  RECT area;
+  bool preview;
+  ErrorBox expected;
+};
 
-TEST(ErrorBox, FillsTheWholePreviewWithoutMoving) {
-  const ErrorBox box = PlaceErrorBox({0, 0, 152, 112}, true);
-  EXPECT_FLOAT_EQ(0, box.x);
-  EXPECT_FLOAT_EQ(0, box.y);
-  EXPECT_FLOAT_EQ(152, box.width);
-  EXPECT_FLOAT_EQ(112, box.height);
-  EXPECT_FLOAT_EQ(0, box.xSpeed);
-  EXPECT_FLOAT_EQ(0, box.ySpeed);
+const PlaceCase PlaceCases[] = {
+    {"centred, drifting by the area's size", Monitor1024, false, {362, 309, 300, 150, 102.4f, 38.4f}},
+    {"the whole preview, still", {0, 0, 152, 112}, true, {0, 0, 152, 112, 0, 0}},
+};
+
+TEST(ErrorBox, StartsCentredOrFillsThePreview) {
+  for (const PlaceCase& c : PlaceCases) {
+    const ErrorBox box = PlaceErrorBox(c.area, c.preview);
+    const float actual[] = {box.x, box.y, box.width, box.height, box.xSpeed, box.ySpeed};
+    const float expected[] = {c.expected.x,      c.expected.y,      c.expected.width,
+                              c.expected.height, c.expected.xSpeed, c.expected.ySpeed};
+    for (int i = 0; i < 6; ++i) EXPECT_FLOAT_EQ(expected[i], actual[i]) << c.name << ", field " << i;
+  }
 }
 
 struct MoveCase {

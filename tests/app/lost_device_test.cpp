@@ -8,14 +8,29 @@
 
 namespace {
 
-TEST(LostDevice, AbandonsTheFrameWhileLostAndGoesOnAfterReset) {
+// A test window whose show holds a default-pool texture, past its splash and load passes.
+struct PlayingTestWindow {
+  explicit PlayingTestWindow(bool keepsTextureOnInvalidate)
+      : running(machine, L"saver.scr /t", Options(keepsTextureOnInvalidate)) {
+    running.StartDevices();
+    running.RenderFrames(3);
+  }
+  static RecordingShowOptions Options(bool keepsTextureOnInvalidate) {
+    RecordingShowOptions options;
+    options.holdsDefaultPoolTexture = true;
+    options.keepsTextureOnInvalidate = keepsTextureOnInvalidate;
+    return options;
+  }
+
   StandInMachine machine = OneMonitorMachine();
-  RecordingShowOptions options;
-  options.holdsDefaultPoolTexture = true;
-  RunningSaver running(machine, L"saver.scr /t", options);
+  RunningSaver running;
+};
+
+TEST(LostDevice, AbandonsTheFrameWhileLostAndGoesOnAfterReset) {
+  PlayingTestWindow playing(false);
+  StandInMachine& machine = playing.machine;
+  RunningSaver& running = playing.running;
   CMoireScreensaver& saver = running.saver;
-  running.StartDevices();
-  running.RenderFrames(3);
   const ShowRecord& show = *running.shows[0];
   ASSERT_EQ(1, show.renders);
   ASSERT_NE(nullptr, show.defaultPoolTexture);
@@ -52,21 +67,17 @@ TEST(LostDevice, TheProductsOwnPlayerLeavesNothingThatBlocksReset) {
 }
 
 TEST(LostDevice, AFailedResetEntersErrorModeWithItsOwnCodeAndDrawsNothing) {
-  StandInMachine machine = OneMonitorMachine();
-  RecordingShowOptions options;
-  options.holdsDefaultPoolTexture = true;
-  options.keepsTextureOnInvalidate = true;  // a default-pool texture blocks the Reset
-  RunningSaver running(machine, L"saver.scr /t", options);
+  PlayingTestWindow playing(true);  // the kept default-pool texture blocks the Reset
+  StandInMachine& machine = playing.machine;
+  RunningSaver& running = playing.running;
   CMoireScreensaver& saver = running.saver;
-  running.StartDevices();
-  running.RenderFrames(3);
   const ShowRecord& show = *running.shows[0];
   ASSERT_EQ(1, show.renders);
 
   machine.scriptedLevels = {D3DERR_DEVICENOTRESET};
   running.RenderFrames(1);
   EXPECT_TRUE(saver.errorMode);
-  EXPECT_EQ(D3DAPPERR_RESETFAILED, saver.errorCode);
+  EXPECT_EQ(saver_error::ResetFailed, saver.errorCode);
   EXPECT_EQ(1, show.renders) << "the device that was not reset is not drawn on";
   EXPECT_EQ(0, show.restores);
   EXPECT_FALSE(saver.units[0].restored);

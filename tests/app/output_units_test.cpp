@@ -174,10 +174,10 @@ TEST(OutputUnits, AShowThatCannotLoadPutsTheSaverIntoErrorMode) {
     HRESULT expected;
   };
   RecordingShowOptions missing, throwing;
-  missing.loadResult = D3DAPPERR_MEDIANOTFOUND;
+  missing.loadResult = saver_error::MediaNotFound;
   throwing.throwsOnLoad = true;
   const LoadFailure cases[] = {
-      {"the document resource is missing", missing, D3DAPPERR_MEDIANOTFOUND},
+      {"the document resource is missing", missing, saver_error::MediaNotFound},
       {"the reader throws", throwing, E_FAIL},
   };
   for (const LoadFailure& c : cases) {

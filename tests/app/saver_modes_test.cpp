@@ -10,7 +10,8 @@
 
 #include "app/error_box_paint.h"
 #include "tests/app/saver_paths.h"
-#include "tests/app/saver_process.h"
+#include "tests/app/saver_copy.h"
+#include "tools/saver_process.h"
 #include "tools/screen_capture.h"
 
 namespace {
@@ -270,26 +271,10 @@ bool FindErrorBox(const Screenshot& shot, RECT* box) {
 
 // The box as the saver paints it with `text`, drawn here into a bitmap of the box's size.
 Screenshot ReferenceBox(const std::wstring& text) {
-  Screenshot shot;
-  shot.width = 300;
-  shot.height = 150;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof info.bmiHeader, 300, -150, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  PaintErrorText(dc, {0, 0, 300, 150}, text.c_str());
-  GdiFlush();
-  const uint32_t* pixels = static_cast<const uint32_t*>(bits);
-  shot.pixels.assign(pixels, pixels + 300 * 150);
-  for (uint32_t& pixel : shot.pixels) pixel &= 0xFFFFFF;
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return shot;
+  return DrawScreenshot(300, 150, [&](HDC dc) {
+    PaintErrorText(dc, {0, 0, 300, 150}, text.c_str());
+    return true;
+  });
 }
 
 std::wstring SaverString(const std::wstring& program, UINT id) {

@@ -1,6 +1,6 @@
 // The saver started as the user's system starts it: a separate process with a mode switch.
-// While a test waits it keeps handling its own window messages, because a preview's child
-// window in the saver talks to its parent window here.
+// While the caller waits it keeps handling its own window messages, because a preview's child
+// window in the saver talks to its parent window in the caller.
 #pragma once
 
 #include <windows.h>
@@ -32,15 +32,3 @@ private:
 bool WaitUntil(const std::function<bool()>& condition, DWORD ms);
 // Handles this thread's messages for `ms`.
 void KeepHandlingMessages(DWORD ms);
-
-// A copy of the saver in its own folder (removed at the end), for tests that change it.
-class SaverCopy {
-public:
-  explicit SaverCopy(const std::wstring& name);
-  ~SaverCopy();
-  const std::wstring& Folder() const { return folder_; }
-  const std::wstring& Program() const { return program_; }
-
-private:
-  std::wstring folder_, program_;
-};

@@ -1,8 +1,6 @@
-#include "tests/app/saver_process.h"
+#include "tools/saver_process.h"
 
 #include <cwchar>
-
-#include "tests/app/saver_paths.h"
 
 SaverProcess::SaverProcess(const std::wstring& program, const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + program + L"\" " + arguments;
@@ -83,25 +81,4 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD ms) {
     if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
     KeepHandlingMessages(50);
   }
-}
-
-SaverCopy::SaverCopy(const std::wstring& name) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  folder_ = std::wstring(temp) + L"brindlewick-" + name + L"-" + std::to_wstring(GetCurrentProcessId());
-  CreateDirectoryW(folder_.c_str(), nullptr);
-  program_ = folder_ + L"\\" + name + L".scr";
-  CopyFileW(SaverWindowsPath().c_str(), program_.c_str(), FALSE);
-}
-
-SaverCopy::~SaverCopy() {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      DeleteFileW((folder_ + L"\\" + found.cFileName).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(folder_.c_str());
 }
