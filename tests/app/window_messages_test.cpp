@@ -2,6 +2,8 @@
 // are swallowed, and the mouse-move count.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "app/moire_screensaver.h"
 #include "tests/app/recording_show.h"
 #include "tests/app/stand_in_machine.h"
@@ -100,6 +102,48 @@ TEST(WindowMessages, AQuitRequestIsMadeOnce) {
   int quits = 0;
   while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) ++quits;
   EXPECT_EQ(1, quits);
+}
+
+}  // namespace
+
+namespace {
+
+constexpr UINT ThrowingMessage = WM_APP + 7;
+
+class ThrowingSaver : public CMoireScreensaver {
+public:
+  ThrowingSaver(const ShowFactory& shows, SaverPlatform& platform)
+      : CMoireScreensaver(shows, platform) {}
+  LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == ThrowingMessage) throw std::runtime_error("handler failed");
+    return CMoireScreensaver::HandleWindowMessage(window, message, wParam, lParam);
+  }
+};
+
+TEST(WindowMessages, AnExceptionNeverLeavesTheWindowProcedure) {
+  std::vector<std::shared_ptr<ShowRecord>> shows;
+  StandInMachine machine = OneMonitorMachine();
+  ThrowingSaver saver(RecordingShows(shows), machine);
+  saver.saverMode = SaverMode::TestWindow;
+  saver.instance = GetModuleHandleW(nullptr);
+  ASSERT_EQ(S_OK, CreateSaverWindows(saver));
+  EXPECT_EQ(1, SendMessageW(saver.mainWindow, ThrowingMessage, 0, 0)) << "answered 1";
+  DestroyWindow(saver.mainWindow);
+  DropQuitMessage();
+}
+
+// Without any window nothing could end the saver loop, so the saver ends at once.
+TEST(SaverStart, WithoutAnyWindowTheSaverEndsAtOnce) {
+  std::vector<std::shared_ptr<ShowRecord>> shows;
+  StandInMachine machine({}, {});
+  CMoireScreensaver saver(RecordingShows(shows), machine);
+  saver.CreateFromCommandLine(GetModuleHandleW(nullptr), L"saver.scr /s");
+  EXPECT_EQ(nullptr, saver.mainWindow);
+  EXPECT_TRUE(saver.errorMode);
+  EXPECT_EQ(E_FAIL, saver.errorCode) << "no full-screen window could be made";
+  const DWORD start = GetTickCount();
+  EXPECT_EQ(0, saver.Run());
+  EXPECT_LT(GetTickCount() - start, 2000u);
 }
 
 }  // namespace
