@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "app/com_release.h"
+#include "scene/com_references.h"
 #include "app/saver_codes.h"
 #include "app/sound_graph.h"
 
@@ -137,7 +137,7 @@ int CD3DScreensaver::Run() {
       break;
   }
   FreeAdapters(*this);
-  ReleaseCom(direct3D);
+  ReleaseAndNull(&direct3D);
   return 0;
 }
 

@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <iterator>
 
-#include "app/com_release.h"
+#include "scene/com_references.h"
 #include "app/device_checks.h"
 #include "app/mode_choice.h"
 #include "app/saver_codes.h"
@@ -140,7 +140,7 @@ HRESULT CreateFullScreenUnit(CD3DScreensaver& saver, OutputUnit& unit) {
                                               &unit.presentParameters, &unit.device);
     if (SUCCEEDED(hr)) {
       hr = saver.CheckCreatedDevice(unit.device);
-      if (FAILED(hr)) ReleaseCom(unit.device);
+      if (FAILED(hr)) ReleaseAndNull(&unit.device);
     }
     if (SUCCEEDED(hr)) {
       if (retried) {
@@ -275,7 +275,7 @@ void SelectOutputUnit(CD3DScreensaver& saver, int unitIndex) {
     IDirect3DSurface9* backBuffer = nullptr;
     if (SUCCEEDED(unit.device->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer))) {
       backBuffer->GetDesc(&saver.backBufferDesc);
-      ReleaseCom(backBuffer);
+      ReleaseAndNull(&backBuffer);
     }
   }
   saver.OnOutputUnitSelected(unitIndex);
@@ -314,9 +314,9 @@ void Cleanup3D(CD3DScreensaver& saver) {
       saver.DestroyDeviceResources();
       unit.created = FALSE;
     }
-    ReleaseCom(unit.device);
+    ReleaseAndNull(&unit.device);
   }
   saver.currentDevice = nullptr;
   saver.unitCount = 0;
-  ReleaseCom(saver.direct3D);
+  ReleaseAndNull(&saver.direct3D);
 }

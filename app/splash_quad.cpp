@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/com_release.h"
+#include "scene/com_references.h"
 
 namespace {
 
@@ -47,4 +47,4 @@ void SplashQuad::Draw(IDirect3DDevice9* device) const {
   device->SetTexture(0, nullptr);
 }
 
-void SplashQuad::Release() { ReleaseCom(texture_); }
+void SplashQuad::Release() { ReleaseAndNull(&texture_); }

@@ -16,7 +16,6 @@
 
 namespace {
 
-using effect_testing::ComRef;
 using effect_testing::ParameterShape;
 
 // float is a scalar, float2 to float4 are vectors of that many columns.
@@ -124,7 +123,7 @@ protected:
 TEST_F(PackEffects, EachOffersItsTechniquesAndParameters) {
   for (const PackEffect& pack : Catalogue) {
     SCOPED_TRACE(pack.file);
-    ComRef<ID3DXEffect> effect(Load(pack.file));
+    ComHolder<ID3DXEffect> effect(Load(pack.file));
     ASSERT_TRUE(effect.Get());
     for (const char* technique : pack.techniques) {
       D3DXHANDLE handle = effect->GetTechniqueByName(technique);
@@ -256,14 +255,14 @@ TEST_F(PackEffects, ParametersChangeWhatEachDraws) {
     return effect_testing::CreateTexture(device, 1, 1, {color});
   };
   // In the order of Picture.
-  ComRef<IDirect3DTexture9> textures[] = {
-      ComRef<IDirect3DTexture9>(),
-      ComRef<IDirect3DTexture9>(solid(0xFF404040)),
-      ComRef<IDirect3DTexture9>(solid(0xFF808080)),
-      ComRef<IDirect3DTexture9>(solid(0xFFFFFFFF)),
-      ComRef<IDirect3DTexture9>(solid(0x00FFFFFF)),
-      ComRef<IDirect3DTexture9>(solid(0xFF0000FF)),
-      ComRef<IDirect3DTexture9>(effect_testing::CreateTexture(device, 16, 1, halves)),
+  ComHolder<IDirect3DTexture9> textures[] = {
+      ComHolder<IDirect3DTexture9>(),
+      ComHolder<IDirect3DTexture9>(solid(0xFF404040)),
+      ComHolder<IDirect3DTexture9>(solid(0xFF808080)),
+      ComHolder<IDirect3DTexture9>(solid(0xFFFFFFFF)),
+      ComHolder<IDirect3DTexture9>(solid(0x00FFFFFF)),
+      ComHolder<IDirect3DTexture9>(solid(0xFF0000FF)),
+      ComHolder<IDirect3DTexture9>(effect_testing::CreateTexture(device, 16, 1, halves)),
   };
   // Clip space, with texture coordinates 0..1 from top to bottom.
   const std::vector<float> clipSquare = {-1, -1, 0.5f, 0, 1, -1, 1, 0.5f, 0, 0,
@@ -273,7 +272,7 @@ TEST_F(PackEffects, ParametersChangeWhatEachDraws) {
 
   for (const Probe& probe : Probes) {
     SCOPED_TRACE(std::string(probe.file) + " " + probe.technique + ": " + probe.why);
-    ComRef<ID3DXEffect> effect(Load(probe.file));
+    ComHolder<ID3DXEffect> effect(Load(probe.file));
     ASSERT_TRUE(effect.Get());
     const bool placesItsVertices = effect->GetParameterByName(nullptr, "WorldViewProj") != nullptr;
     if (placesItsVertices) {

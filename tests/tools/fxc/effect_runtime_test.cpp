@@ -11,7 +11,6 @@
 namespace {
 
 using effect_testing::CompileAndCreate;
-using effect_testing::ComRef;
 using effect_testing::CreateTexture;
 using effect_testing::DrawPositionsWithEffect;
 using effect_testing::DrawWithEffect;
@@ -38,7 +37,7 @@ technique Other { pass Only { PixelShader = <Flat>; } }
 )";
 
 TEST_F(EffectRuntime, OffersEveryParameterWithItsTypeAndShape) {
-  ComRef<ID3DXEffect> effect(CompileAndCreate(device, Declarations));
+  ComHolder<ID3DXEffect> effect(CompileAndCreate(device, Declarations));
   ASSERT_TRUE(effect.Get());
   D3DXEFFECT_DESC desc;
   ASSERT_EQ(D3D_OK, effect->GetDesc(&desc));
@@ -59,7 +58,7 @@ TEST_F(EffectRuntime, OffersEveryParameterWithItsTypeAndShape) {
 }
 
 TEST_F(EffectRuntime, OffersTechniquesPassesAnnotationsAndInitialValues) {
-  ComRef<ID3DXEffect> effect(CompileAndCreate(device, Declarations));
+  ComHolder<ID3DXEffect> effect(CompileAndCreate(device, Declarations));
   ASSERT_TRUE(effect.Get());
   D3DXHANDLE main = effect->GetTechniqueByName("Main");
   ASSERT_TRUE(main);
@@ -91,7 +90,7 @@ TEST_F(EffectRuntime, OffersTechniquesPassesAnnotationsAndInitialValues) {
 }
 
 TEST_F(EffectRuntime, ASharedShaderParameterDrawsInEveryTechnique) {
-  ComRef<ID3DXEffect> effect(CompileAndCreate(device, Declarations));
+  ComHolder<ID3DXEffect> effect(CompileAndCreate(device, Declarations));
   ASSERT_TRUE(effect.Get());
   for (const char* technique : {"Main", "Other"}) {
     Clear(D3DCOLOR_XRGB(0, 0, 0));
@@ -103,7 +102,7 @@ TEST_F(EffectRuntime, ASharedShaderParameterDrawsInEveryTechnique) {
 
 // Each shape of float parameter lands in the register it is bound to, from component x on.
 TEST_F(EffectRuntime, FloatParametersReachThePixelShaderRegisters) {
-  ComRef<ID3DXEffect> effect(CompileAndCreate(device, R"(
+  ComHolder<ID3DXEffect> effect(CompileAndCreate(device, R"(
 float Red : register(ps, c0);
 float2 Green : register(ps, c1);
 float3 Blue : register(ps, c2);
@@ -144,7 +143,7 @@ technique T { pass P {
 // A matrix set with SetMatrix lands row by row in the four registers it is bound to, so the
 // shader computes the row vector times the matrix as D3DX does: a translation moves the square.
 TEST_F(EffectRuntime, AMatrixParameterReachesTheVertexShader) {
-  ComRef<ID3DXEffect> effect(CompileAndCreate(device, R"(
+  ComHolder<ID3DXEffect> effect(CompileAndCreate(device, R"(
 float4x4 WorldViewProj : register(vs, c0);
 technique T { pass P {
   ZEnable = FALSE;
@@ -189,7 +188,7 @@ TEST_F(EffectRuntime, SamplerStatesOfASamplerTakeEffect) {
       {"AddressU = Clamp; MinFilter = Linear; MagFilter = Linear;", 0.5f,
        D3DCOLOR_XRGB(0x80, 0x80, 0)},
   };
-  ComRef<IDirect3DTexture9> texture(CreateTexture(device, 2, 1, {0xFFFF0000, 0xFF00FF00}));
+  ComHolder<IDirect3DTexture9> texture(CreateTexture(device, 2, 1, {0xFFFF0000, 0xFF00FF00}));
   ASSERT_TRUE(texture.Get());
   for (const SamplerCase& sampler : cases) {
     std::string source =
@@ -204,7 +203,7 @@ technique T { pass P {
     texld r0, t0, s0
     mov oC0, r0 };
 } })";
-    ComRef<ID3DXEffect> effect(CompileAndCreate(device, source));
+    ComHolder<ID3DXEffect> effect(CompileAndCreate(device, source));
     ASSERT_TRUE(effect.Get()) << sampler.states;
     ASSERT_EQ(D3D_OK, effect->SetTexture("Picture", texture.Get()));
     Clear(D3DCOLOR_XRGB(0, 0, 0xFF));
@@ -247,7 +246,7 @@ TEST_F(EffectRuntime, RenderStatesOfAPassTakeEffect) {
     mov oC0, )" + state.output +
                          R"( };
 } })";
-    ComRef<ID3DXEffect> effect(CompileAndCreate(device, source));
+    ComHolder<ID3DXEffect> effect(CompileAndCreate(device, source));
     ASSERT_TRUE(effect.Get()) << state.states;
     Clear(D3DCOLOR_XRGB(0, 0, 0xFF));
     DrawPositionsWithEffect(device, effect.Get(), "T", square);

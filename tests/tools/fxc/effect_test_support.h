@@ -9,34 +9,9 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "document/com_holder.h"
 
 namespace effect_testing {
-
-// Owns one reference to a COM object.
-template <class T>
-class ComRef {
-public:
-  ComRef() = default;
-  explicit ComRef(T* object) : object_(object) {}
-  ~ComRef() { Reset(); }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-
-  void Reset() {
-    if (object_) object_->Release();
-    object_ = nullptr;
-  }
-  T* Get() const { return object_; }
-  T* operator->() const { return object_; }
-  // For creation calls: releases what is held and hands out the slot.
-  T** Out() {
-    Reset();
-    return &object_;
-  }
-
-private:
-  T* object_ = nullptr;
-};
 
 // What a parameter of an effect must look like.
 struct ParameterShape {
