@@ -11,6 +11,8 @@ template <class Interface>
 class ComHolder {
 public:
   ComHolder() = default;
+  // Takes over a reference the caller owns (a freshly created object).
+  explicit ComHolder(Interface* adopted) : pointer_(adopted) {}
   ComHolder(const ComHolder& other) { ShareReference(&pointer_, other.pointer_); }
   ComHolder(ComHolder&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
   ComHolder& operator=(const ComHolder& other) {
@@ -42,6 +44,13 @@ public:
   }
 
   Interface* Get() const { return pointer_; }
+  Interface* operator->() const { return pointer_; }
+  // For creation calls that return their object through a pointer: releases what is held and
+  // hands out the slot.
+  Interface** Out() {
+    Release();
+    return &pointer_;
+  }
 
 private:
   Interface* pointer_ = nullptr;
