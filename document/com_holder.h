@@ -37,12 +37,6 @@ public:
   // Holds a reference of its own to `pointer` (which may be null), releasing the old one.
   void Share(Interface* pointer) { ShareReference(&pointer_, pointer); }
 
-  // Releases what it holds and lends its slot to a function that creates an object into it.
-  Interface** Out() {
-    Release();
-    return &pointer_;
-  }
-
   Interface* Get() const { return pointer_; }
   Interface* operator->() const { return pointer_; }
   // For creation calls that return their object through a pointer: releases what is held and
