@@ -36,9 +36,7 @@ void KQ_FireFX::Read(KQ_IOF_Virtual& stream, unsigned long version) {
 }
 
 std::unique_ptr<KQ_FireFX> ReadFireFX(KQ_IOF_Virtual& stream) {
-  auto fire = std::make_unique<KQ_FireFX>();
-  fire->Read(stream, ReadSectionHeader(stream));
-  return fire;
+  return ReadEmbeddedEffect<KQ_FireFX>(stream);
 }
 
 void KQ_FireFX::Write(KQ_IOF_Virtual& stream) const {

@@ -90,3 +90,12 @@ private:
   ComHolder<IDirect3DTexture9> maskTexture_;
   ComHolder<ID3DXEffect> effect_;
 };
+
+// A whole section of the effect X that a light embeds, header included, read into a new X with
+// its defaults.
+template <class X>
+std::unique_ptr<X> ReadEmbeddedEffect(KQ_IOF_Virtual& stream) {
+  auto effect = std::make_unique<X>();
+  effect->Read(stream, ReadSectionHeader(stream));
+  return effect;
+}

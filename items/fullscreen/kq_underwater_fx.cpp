@@ -10,9 +10,7 @@ void KQ_UnderwaterFX::Read(KQ_IOF_Virtual& stream, unsigned long) {
 }
 
 std::unique_ptr<KQ_UnderwaterFX> ReadUnderwaterFX(KQ_IOF_Virtual& stream) {
-  auto effect = std::make_unique<KQ_UnderwaterFX>();
-  effect->Read(stream, ReadSectionHeader(stream));
-  return effect;
+  return ReadEmbeddedEffect<KQ_UnderwaterFX>(stream);
 }
 
 void KQ_UnderwaterFX::Write(KQ_IOF_Virtual& stream) const {

@@ -8,8 +8,6 @@
 
 #include "document/class_registry.h"
 #include "document/guid_string.h"
-#include "document/kq_iof_r.h"
-#include "document/kq_iof_w.h"
 #include "items/fullscreen/kq_background_copy.h"
 #include "items/fullscreen/kq_fire_fx.h"
 #include "items/fullscreen/kq_light_fx.h"
@@ -18,27 +16,14 @@
 #include "items/fullscreen/kq_underwater_fx.h"
 #include "items/fullscreen/kq_water_fx.h"
 #include "items/fullscreen/kq_waves_fx.h"
+#include "tests/support/section_bytes.h"
 
 namespace {
 
 const kq_string MaskGuid = L"{0A1B2C3D-4E5F-6071-8293-A4B5C6D7E8F9}";
 
-std::vector<uint8_t> Written(const std::function<void(KQ_IOF_Virtual&)>& write) {
-  KQ_IOF_W writer;
-  write(writer);
-  return writer.Bytes();
-}
-
-// Reads `bytes` with `read` and expects every byte to be used.
-template <class Read>
-auto ReadAll(const std::vector<uint8_t>& bytes, Read read) {
-  ResourceBuffer buffer(bytes.data(), bytes.size());
-  KQ_IOF_R<ResourceBuffer> stream(buffer);
-  auto result = read(stream);
-  EXPECT_FALSE(stream.Failed());
-  EXPECT_EQ(0u, buffer.Remaining());
-  return result;
-}
+using testing_support::ReadAll;
+using testing_support::Written;
 
 // The "KQ_FX_Constructor" section and the item's own, as a document holds them.
 void WriteBaseSections(KQ_IOF_Virtual& out, unsigned long version) {
