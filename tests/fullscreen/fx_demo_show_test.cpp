@@ -91,7 +91,7 @@ TEST_F(DemoEffectSlides, EachEffectSlidePlaysItsEffect) {
     ++effectSlides;
     const std::string name(slide->name.Get().begin(), slide->name.Get().end());
     SCOPED_TRACE(name);
-    EXPECT_NE(nullptr, brush->Effect().Effect()) << "the pack's effect loads";
+    EXPECT_NE(nullptr, brush->Fx().Effect()) << "the pack's effect loads";
     // Well into the slide, past its fade-in, at a few moments: the effect shows at them.
     int mostChanged = 0;
     const float start = t;
