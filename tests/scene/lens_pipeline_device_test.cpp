@@ -54,8 +54,7 @@ protected:
 
   // u := 0.5 x + 0.5 + shiftU, v := -0.5 y + 0.5: camera space onto the texture, upright.
   void SetCameraSpaceMapping(DWORD stage, float shiftU) {
-    D3DXMATRIX m;
-    std::memset(&m, 0, sizeof m);
+    D3DXMATRIX m(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
     m._11 = 0.5f;
     m._22 = -0.5f;
     m._41 = 0.5f + shiftU;
