@@ -9,6 +9,7 @@
 
 #include "document/doc_res_manager.h"
 #include "scene/kq_slide_container.h"
+#include "scene/picture_position.h"
 #include "tests/scene/scene_device_test.h"
 
 namespace scene_testing {
