@@ -16,13 +16,22 @@ const std::vector<DemoSlide>& DemoSlides() {
   return slides;
 }
 
+namespace {
+
+// The link of slide i's picture.
+FileLinkKey PictureOfSlide(size_t i) {
+  return {DemoSlides()[i].pictureFile, static_cast<int64_t>(i + 1)};
+}
+
+}  // namespace
+
 void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles) {
   KQ_SlideShow_Light show;
   KQ_DocResManager manager;
   for (size_t i = 0; i < DemoSlides().size(); ++i) {
     const DemoSlide& demo = DemoSlides()[i];
     // The picture is an embedded file: the link names it, the manager's map holds its bytes.
-    const FileLinkKey picture{demo.pictureFile, static_cast<int64_t>(i + 1)};
+    const FileLinkKey picture = PictureOfSlide(i);
     KQ_EmbeddedData file;
     file.name = demo.pictureFile;
     file.bytes = pictureFiles[i];
@@ -33,6 +42,18 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     light->camera.on = 1;
     light->camera.zoom.Set(demo.zoom);
     light->camera.speed.Set(demo.speed);
+    auto slide = std::make_unique<KQ_SlideContainer>();
+    slide->fadeIn = demo.fadeIn;
+    slide->display = demo.display;
+    slide->fadeOut = demo.fadeOut;
+    slide->name = demo.name;
+    slide->SetLight(std::move(light));
+    show.AddSlide(std::move(slide));
+  }
+  for (const EffectLightSlide& demo : EffectLightSlides()) {
+    std::unique_ptr<KQ_2D_Light> light = demo.makeLight();
+    light->pictureLink.Store(PictureOfSlide(demo.pictureOfSlide));
+    light->camera.on = 1;  // every slide of the show drifts
     auto slide = std::make_unique<KQ_SlideContainer>();
     slide->fadeIn = demo.fadeIn;
     slide->display = demo.display;
