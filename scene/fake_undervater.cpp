@@ -32,10 +32,6 @@ void FakeUndervater::InitDeviceObjects() {
   ripple.CreateDeviceObjects(&noMask);
 }
 
-void FakeUndervater::InvalidateDeviceObjects() { KQ_2D_Light::InvalidateDeviceObjects(); }
-
-void FakeUndervater::RenderBackground() { KQ_2D_Light::RenderBackground(); }
-
 void FakeUndervater::FrameMove(float t) {
   camera.UpdateDrift(t);
   ripple.Update(t);

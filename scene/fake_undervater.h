@@ -17,9 +17,7 @@ public:
   void Write(KQ_IOF_Virtual& stream) const override;
 
   void InitDeviceObjects() override;
-  void InvalidateDeviceObjects() override;
   void RenderEffect() override;
-  void RenderBackground() override;
   void FrameMove(float t) override;
   bool NeedsSceneCapture() const override { return true; }
 

@@ -183,8 +183,6 @@ void KQ_GlassBallLight::DrawBallStrip() const {
   ball_.Draw();
 }
 
-void KQ_GlassBallLight::RenderBackground() { KQ_2D_Light::RenderBackground(); }
-
 void KQ_GlassBallLight::RenderEffect() {
   if (plainSwitch.Get() != 0) {
     ThePictureView.DrawBars();

@@ -42,7 +42,6 @@ public:
   void RestoreDeviceObjects() override;
   void InvalidateDeviceObjects() override;
   void RenderEffect() override;
-  void RenderBackground() override;
   void FrameMove(float t) override;
   void Resize(int width, int height) override;
   void SetPicturePosition(int position) override;

@@ -156,4 +156,14 @@ TEST(GlassBallLens, TheOtherPassUsesTheFitShareAndTheMaskPassUndoesTheCamera) {
   EXPECT_FLOAT_EQ((0.5f - 60.0f / 600) / 2, mask._42);
 }
 
+TEST(GlassBallLens, ABackgroundWithoutImagePansByItsPixelsAsOneByOne) {
+  D3DXMATRIX pan = Identity();
+  pan._41 = 0.25f;
+  const BackgroundLayout layout =
+      LayOutBackground(ScreenQuad::FitImage(0, 0, 256, 256), pan, 0, 0);
+  EXPECT_FLOAT_EQ(64, layout.panX);
+  EXPECT_FLOAT_EQ(0, layout.panY);
+  EXPECT_TRUE(std::isfinite(layout.fitShareX));
+}
+
 }  // namespace

@@ -154,4 +154,26 @@ TEST_F(GlassBallLightTest, TheBackgroundImageInFitIsLetterboxedByBars) {
   }
 }
 
+TEST_F(GlassBallLightTest, APushedTargetSizeIsUndoneByItsPop) {
+  auto light = DiscLight(100, 0);
+  light->backgroundMode = 1;
+  StartSlide(std::move(light), PositionFit);
+  auto& ball = static_cast<KQ_GlassBallLight&>(Light());
+  const float eye = ball.Lens().eyeDistance;
+  PingPongTarget glowTarget;
+  glowTarget.width = 64;
+  glowTarget.height = 32;
+  ball.PushTargetSize(glowTarget, PositionCaptureStretch);
+  EXPECT_EQ(64, ball.TargetWidth());
+  EXPECT_EQ(PositionCaptureStretch, ball.LayoutPosition());
+  ball.PopTargetSize();
+  EXPECT_EQ(static_cast<int>(Width), ball.TargetWidth());
+  EXPECT_EQ(static_cast<int>(Height), ball.TargetHeight());
+  EXPECT_EQ(PositionFit, ball.LayoutPosition());
+  EXPECT_FLOAT_EQ(eye, ball.Lens().eyeDistance);
+  // The next frame lays the ball out at the back buffer's size again.
+  RenderFrame(0.5f);
+  EXPECT_EQ(static_cast<int>(Width), ball.TargetWidth());
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "scene/current_device.h"
 #include "scene/glass_ball_textures.h"
 #include "tests/support/guarded_bytes.h"
 
@@ -97,6 +98,19 @@ TEST(GlassBallTextures, TheGradientRunsFromTheTopColourToTheBottomColourRowByRow
     EXPECT_EQ(c.texel, level.At<uint32_t>(0, c.row));
     EXPECT_EQ(c.texel, level.At<uint32_t>(255, c.row));
   }
+}
+
+TEST(GlassBallTextures, BuildersThatCannotMakeTheirTextureFailAndLeaveNone) {
+  ASSERT_EQ(nullptr, CurrentDevice);  // nothing can be made without a device
+  IDirect3DTexture9* bump = nullptr;
+  IDirect3DTexture9* mask = nullptr;
+  IDirect3DTexture9* gradient = nullptr;
+  EXPECT_TRUE(FAILED(BuildBumpTexture(&bump)));
+  EXPECT_TRUE(FAILED(BuildMaskTexture(&mask)));
+  EXPECT_TRUE(FAILED(BuildGradientTexture(&gradient, 0, 0x00FFFFFF)));
+  EXPECT_EQ(nullptr, bump);
+  EXPECT_EQ(nullptr, mask);
+  EXPECT_EQ(nullptr, gradient);
 }
 
 }  // namespace

@@ -23,6 +23,18 @@ FileLinkKey PictureOfSlide(size_t i) {
   return {DemoSlides()[i].pictureFile, static_cast<int64_t>(i + 1)};
 }
 
+// A slide of `light` with its times and name at the end of the show.
+template <class Demo>
+void AddSlide(KQ_SlideShow_Light& show, const Demo& demo, std::unique_ptr<KQ_2D_Light> light) {
+  auto slide = std::make_unique<KQ_SlideContainer>();
+  slide->fadeIn = demo.fadeIn;
+  slide->display = demo.display;
+  slide->fadeOut = demo.fadeOut;
+  slide->name = demo.name;
+  slide->SetLight(std::move(light));
+  show.AddSlide(std::move(slide));
+}
+
 }  // namespace
 
 void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles) {
@@ -42,25 +54,13 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     light->camera.on = 1;
     light->camera.zoom.Set(demo.zoom);
     light->camera.speed.Set(demo.speed);
-    auto slide = std::make_unique<KQ_SlideContainer>();
-    slide->fadeIn = demo.fadeIn;
-    slide->display = demo.display;
-    slide->fadeOut = demo.fadeOut;
-    slide->name = demo.name;
-    slide->SetLight(std::move(light));
-    show.AddSlide(std::move(slide));
+    AddSlide(show, demo, std::move(light));
   }
   for (const EffectLightSlide& demo : EffectLightSlides()) {
     std::unique_ptr<KQ_2D_Light> light = demo.makeLight();
     light->pictureLink.Store(PictureOfSlide(demo.pictureOfSlide));
     light->camera.on = 1;  // every slide of the show drifts
-    auto slide = std::make_unique<KQ_SlideContainer>();
-    slide->fadeIn = demo.fadeIn;
-    slide->display = demo.display;
-    slide->fadeOut = demo.fadeOut;
-    slide->name = demo.name;
-    slide->SetLight(std::move(light));
-    show.AddSlide(std::move(slide));
+    AddSlide(show, demo, std::move(light));
   }
   WriteProjectDocument(out, show, manager);
 }
