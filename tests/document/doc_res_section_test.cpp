@@ -27,26 +27,26 @@ struct GuidEntry {
 const kq_string FirstGuid = L"{00000001-0000-0000-0000-000000000000}";
 const kq_string SecondGuid = L"{00000002-0000-0000-0000-000000000000}";
 
-std::vector<uint8_t> RecordMap(const RecordEntries& entries) {
+// ULong n; n x {String path; Int64 id; value}, duplicates and all.
+template <class Value, class WriteValue>
+std::vector<uint8_t> LinkMap(const std::vector<std::pair<FileLinkKey, Value>>& entries,
+                             WriteValue writeValue) {
   KQ_IOF_W stream;
   stream.WriteULong(static_cast<unsigned long>(entries.size()));
-  for (const auto& [key, records] : entries) {
+  for (const auto& [key, value] : entries) {
     stream.WriteString(key.path);
     stream.WriteInt64(key.id);
-    WriteEmbeddedDataVector(stream, records);
+    writeValue(stream, value);
   }
   return stream.Bytes();
 }
 
+std::vector<uint8_t> RecordMap(const RecordEntries& entries) {
+  return LinkMap(entries, WriteEmbeddedDataVector);
+}
+
 std::vector<uint8_t> TimesMap(const TimeEntries& entries) {
-  KQ_IOF_W stream;
-  stream.WriteULong(static_cast<unsigned long>(entries.size()));
-  for (const auto& [key, times] : entries) {
-    stream.WriteString(key.path);
-    stream.WriteInt64(key.id);
-    WriteFloatVector(stream, times);
-  }
-  return stream.Bytes();
+  return LinkMap(entries, WriteFloatVector);
 }
 
 std::vector<uint8_t> GuidMap(const std::vector<GuidEntry>& entries) {
