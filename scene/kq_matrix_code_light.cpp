@@ -17,7 +17,7 @@ namespace {
 
 BYTE ByteOf(unsigned long value, int index) { return (value >> (8 * index)) & 0xFF; }
 
-// The low byte of the truncated product: a negative factor wraps, as stored shows have it.
+// The low byte of the truncated product: a factor below 0 (transparency above 100) wraps.
 BYTE AlphaOf(float factor) {
   return static_cast<BYTE>(static_cast<int64_t>(factor * 255.0f) & 0xFF);
 }

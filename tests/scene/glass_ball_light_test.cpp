@@ -1,5 +1,6 @@
 // The glass-ball light on a real device: the lens shows the scene under the ball magnified, the
-// gradient background shows outside the ball's circle, and its textures are made as specified.
+// gradient background shows outside the ball's circle, the stand and the letterbox bars show, and
+// its textures come out in their formats.
 #include "tests/scene/light_device_fixture.h"
 
 #include "scene/glass_ball_textures.h"
