@@ -274,9 +274,6 @@ void KQ_GlassBallLight::InitDeviceObjects() {
   device->SetTransform(D3DTS_WORLD, &world);
   device->SetTransform(D3DTS_VIEW, &view);
   device->SetTransform(D3DTS_PROJECTION, &projection);
-
-  BuildGradientTexture(&gradientTexture_, gradientTop.Get(), gradientBottom.Get());
-  ShareReference(&backgroundQuad_.texture, gradientTexture_);
   ChooseBackground();
   ReloadBackgroundImage();
 }
