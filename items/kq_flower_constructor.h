@@ -1,0 +1,16 @@
+// A flower: a still picture that sways about the midpoint of its bottom edge. Every flower
+// sways in step with the scaled time; the placement is not updated by the sway.
+#pragma once
+
+#include "items/kq_stat_obj_constructor.h"
+
+class KQ_FlowerConstructor
+    : public CloneableSprite<KQ_FlowerConstructor, KQ_StatObjConstructor> {
+public:
+  void Write(KQ_IOF_Virtual& stream) const override;
+  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+
+  void MoveParticle(Particle& particle) override;
+
+  float swayAmplitude = 1.5f;  // degrees either side of the picture's own turn
+};

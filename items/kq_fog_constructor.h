@@ -1,0 +1,20 @@
+// Fog: large soft patches that wander, turn round when their centre leaves the area, turn
+// slowly about themselves (by a fixed angle per frame, so faster at higher frame rates) and
+// pulse between the alpha bounds without ever being born again.
+#pragma once
+
+#include "items/kq_particle_system_ctrl.h"
+
+class KQ_FogConstructor : public CloneableSprite<KQ_FogConstructor> {
+public:
+  KQ_FogConstructor();
+
+  void Write(KQ_IOF_Virtual& stream) const override;
+  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+
+  void InitParticle(Particle& particle) override;
+  void MoveParticle(Particle& particle) override;
+
+  float speedX = 40;  // top speeds, picture pixels per scaled second
+  float speedY = 40;
+};

@@ -1,0 +1,21 @@
+// God rays: tall rays, as tall as the picture, leaning by the angle setting; they slide
+// sideways at a speed that changes at random and pulse, and each is born again elsewhere when
+// it fades out.
+#pragma once
+
+#include "items/kq_particle_system_ctrl.h"
+
+class KQ_GodRayConstructor : public CloneableSprite<KQ_GodRayConstructor> {
+public:
+  void Write(KQ_IOF_Virtual& stream) const override;
+  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+
+  void InitParticle(Particle& particle) override;
+  void MoveParticle(Particle& particle) override;
+
+  MediaParamT<unsigned int> angle{80};  // degrees counter-clockwise from the picture's x axis
+
+private:
+  // Half the size wide, half the picture high, leaning by the angle.
+  void ShapeRay(Particle& particle) const;
+};

@@ -1,0 +1,17 @@
+// Lightning: flashes that appear at random places inside the area, tilted and mirrored at
+// random, fade out fast, flicker back at random and go dark until the next flash. The fade
+// speed and the alpha bounds of the sprite properties are not used.
+#pragma once
+
+#include "items/kq_particle_system_ctrl.h"
+
+class KQ_LightingConstructor : public CloneableSprite<KQ_LightingConstructor> {
+public:
+  KQ_LightingConstructor();
+
+  void Write(KQ_IOF_Virtual& stream) const override;
+  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+
+  void InitParticle(Particle& particle) override;
+  void MoveParticle(Particle& particle) override;
+};
