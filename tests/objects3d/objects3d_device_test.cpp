@@ -1,0 +1,1 @@
+// Placeholder until the device tests are written.
