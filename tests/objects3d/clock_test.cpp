@@ -33,6 +33,17 @@ TEST(ClockTest, HandAnglesFollowTheLocalTime) {
   }
 }
 
+TEST(ClockTest, TheComputersLocalTimeIsReadAsTheRuntimeGivesIt) {
+  const std::time_t before = std::time(nullptr);
+  std::tm read{};
+  ASSERT_TRUE(ReadLocalTime(read));
+  std::tm expected = *std::localtime(&before);
+  // The same minute, unless the clock ticked over between the two reads.
+  const int minutes = read.tm_hour * 60 + read.tm_min;
+  const int expectedMinutes = expected.tm_hour * 60 + expected.tm_min;
+  EXPECT_LE((minutes - expectedMinutes + 1440) % 1440, 1);
+}
+
 TEST(ClockTest, AHandTurnsItsLocalMatrixAboutY) {
   FixedLocalTime time(3, 30, 0);
   AC_ClockArrow hour(1, FixedLocalTime::Read);
