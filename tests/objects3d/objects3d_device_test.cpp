@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/com_holder.h"
 #include "document/doc_res_manager.h"
 #include "items/ac_butterfly.h"
 #include "items/kq_3d_in_2d_array.h"
@@ -83,20 +82,10 @@ protected:
   };
   // How many pixels of the area are not black.
   int LitPixels(const Area& area) {
-    ComHolder<IDirect3DSurface9> target, copy;
-    device->GetRenderTarget(0, target.Out());
-    device->CreateOffscreenPlainSurface(Width, Height, D3DFMT_X8R8G8B8, D3DPOOL_SYSTEMMEM,
-                                        copy.Out(), nullptr);
-    device->GetRenderTargetData(target.Get(), copy.Get());
-    D3DLOCKED_RECT locked;
-    if (FAILED(copy->LockRect(&locked, nullptr, D3DLOCK_READONLY))) return -1;
+    const std::vector<D3DCOLOR> pixels = TargetPixels(device);
     int lit = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-      const auto* row = reinterpret_cast<const D3DCOLOR*>(static_cast<const BYTE*>(locked.pBits) +
-                                                          y * locked.Pitch);
-      for (int x = area.left; x < area.right; ++x) lit += Brightness(row[x]) > 30;
-    }
-    copy->UnlockRect();
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) lit += Brightness(pixels[y * Width + x]) > 30;
     return lit;
   }
 
