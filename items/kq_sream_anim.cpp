@@ -21,8 +21,8 @@ KQ_SreamAnim::KQ_SreamAnim(const DriftParameters& driftParameters) : params(&dri
 void KQ_SreamAnim::Animate(KQ_Frame&) {
   const float clock = AnimationClock;
   // Measured from the first update, not from time 0, so the leaves do not all jump at once.
-  if (!moved_) lastClock = clock;
-  moved_ = true;
+  if (!started_) lastClock = clock;
+  started_ = true;
   step = std::min(std::fabs(clock - lastClock), 0.2f);
   lastClock = clock;
 

@@ -29,5 +29,5 @@ protected:
 private:
   void ChangeSway(float clock);
 
-  bool moved_ = false;  // the first update only starts the clock
+  bool started_ = false;  // the first update only starts the clock
 };

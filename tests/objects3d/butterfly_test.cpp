@@ -2,6 +2,7 @@
 // from a known run of rand(), its glides and wing beats, its frames and its document section.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "items/ac_butterfly.h"

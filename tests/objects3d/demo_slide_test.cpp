@@ -10,7 +10,6 @@
 #include "items/kq_butterfly_constructor.h"
 #include "items/kq_clock_constructor.h"
 #include "scene/current_device.h"
-#include "scene/picture_view.h"
 #include "tests/objects3d/objects3d_testing.h"
 #include "tests/support/device_fixture.h"
 
@@ -51,17 +50,8 @@ protected:
     device->EndScene();
   }
 
-  // The back-buffer pixel at a picture point, under the light's layout and camera.
   POINT OnScreen(float x, float y) {
-    D3DXMATRIX identity;
-    D3DXMatrixIdentity(&identity);
-    const D3DXMATRIX world = ThePictureView.ItemTransform(identity);
-    const D3DVIEWPORT9 viewport = {0, 0, Width, Height, 0, 1};
-    const D3DXVECTOR3 point(x, y, 0);
-    D3DXVECTOR3 out;
-    D3DXVec3Project(&out, &point, &viewport, &ThePictureView.projection, &ThePictureView.view,
-                    &world);
-    return {static_cast<LONG>(out.x), static_cast<LONG>(out.y)};
+    return objects3d_testing::PictureToBackBuffer(x, y, Width, Height);
   }
 
   template <class T>

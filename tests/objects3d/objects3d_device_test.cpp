@@ -16,7 +16,6 @@
 #include "items/kq_leaf_fall_anim.h"
 #include "scene/current_device.h"
 #include "scene/kq_2d_light.h"
-#include "scene/picture_view.h"
 #include "scene/view_frame.h"
 #include "tests/objects3d/objects3d_testing.h"
 #include "tests/support/device_fixture.h"
@@ -66,15 +65,8 @@ protected:
 
   // The back-buffer colour at a picture point.
   D3DCOLOR PictureColor(float x, float y) {
-    D3DXVECTOR3 onScreen;
-    const D3DXVECTOR3 point(x, y, 0);
-    D3DXMATRIX identity;
-    D3DXMatrixIdentity(&identity);
-    const D3DXMATRIX world = ThePictureView.ItemTransform(identity);
-    const D3DVIEWPORT9 viewport = {0, 0, Width, Height, 0, 1};
-    D3DXVec3Project(&onScreen, &point, &viewport, &ThePictureView.projection,
-                    &ThePictureView.view, &world);
-    return ReadPixel(static_cast<UINT>(onScreen.x), static_cast<UINT>(onScreen.y));
+    const POINT p = PictureToBackBuffer(x, y, Width, Height);
+    return ReadPixel(static_cast<UINT>(p.x), static_cast<UINT>(p.y));
   }
 
   struct Area {

@@ -75,8 +75,23 @@ inline void WriteObjectSection(KQ_IOF_W& w, const ObjectFields& f) {
 
 #include "document/com_holder.h"
 #include "scene/kq_ab_render.h"
+#include "scene/picture_view.h"
 
 namespace objects3d_testing {
+
+// Where a picture point lands on a width x height back buffer under the picture view's layout
+// and camera, as the light places items.
+inline POINT PictureToBackBuffer(float x, float y, UINT width, UINT height) {
+  D3DXMATRIX identity;
+  D3DXMatrixIdentity(&identity);
+  const D3DXMATRIX world = ThePictureView.ItemTransform(identity);
+  const D3DVIEWPORT9 viewport = {0, 0, width, height, 0, 1};
+  const D3DXVECTOR3 point(x, y, 0);
+  D3DXVECTOR3 out;
+  D3DXVec3Project(&out, &point, &viewport, &ThePictureView.projection, &ThePictureView.view,
+                  &world);
+  return {static_cast<LONG>(out.x), static_cast<LONG>(out.y)};
+}
 
 // Every pixel of the device's render target, rows top to bottom, read back in one copy.
 inline std::vector<D3DCOLOR> TargetPixels(IDirect3DDevice9* device) {
