@@ -21,6 +21,14 @@ class IOF_Virtual_Reader;
 // Class name (compared unit by unit, case-sensitive) to its reader.
 using ClassRegistry = std::map<kq_string, const IOF_Virtual_Reader*>;
 
+// A new X read from the stream: what every reader of a class does.
+template <class X>
+std::unique_ptr<KQ_IOF_Item> CreateAndReadObject(KQ_IOF_Virtual& stream, unsigned long version) {
+  auto object = std::make_unique<X>();
+  object->Read(stream, version);
+  return object;
+}
+
 class IOF_Virtual_Reader {
 public:
   virtual ~IOF_Virtual_Reader() = default;
@@ -39,9 +47,7 @@ class IOF_Virtual_ReaderT : public IOF_Virtual_Reader {
 public:
   std::unique_ptr<KQ_IOF_Item> CreateAndRead(KQ_IOF_Virtual& stream,
                                              unsigned long version) const override {
-    auto object = std::make_unique<X>();
-    object->Read(stream, version);
-    return object;
+    return CreateAndReadObject<X>(stream, version);
   }
 };
 
@@ -62,9 +68,7 @@ class IOF_Virtual_ReaderT_II : public IOF_Virtual_ReaderII<Base> {
 public:
   std::unique_ptr<KQ_IOF_Item> CreateAndRead(KQ_IOF_Virtual& stream,
                                              unsigned long version) const override {
-    auto object = std::make_unique<X>();
-    object->Read(stream, version);
-    return object;
+    return CreateAndReadObject<X>(stream, version);
   }
 };
 

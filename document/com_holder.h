@@ -11,6 +11,8 @@ template <class Interface>
 class ComHolder {
 public:
   ComHolder() = default;
+  // Takes over a reference the caller owns (a freshly created object).
+  explicit ComHolder(Interface* adopted) : pointer_(adopted) {}
   ComHolder(const ComHolder& other) { ShareReference(&pointer_, other.pointer_); }
   ComHolder(ComHolder&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
   ComHolder& operator=(const ComHolder& other) {
@@ -32,7 +34,17 @@ public:
     pointer_ = pointer;
   }
 
+  // Holds a reference of its own to `pointer` (which may be null), releasing the old one.
+  void Share(Interface* pointer) { ShareReference(&pointer_, pointer); }
+
   Interface* Get() const { return pointer_; }
+  Interface* operator->() const { return pointer_; }
+  // For creation calls that return their object through a pointer: releases what is held and
+  // hands out the slot.
+  Interface** Out() {
+    Release();
+    return &pointer_;
+  }
 
 private:
   Interface* pointer_ = nullptr;

@@ -16,6 +16,12 @@ struct ResourceBytes {
   UINT size = 0;
 };
 
+// The resource number a link id names: the id itself when it is one, else 0, which names none
+// (a larger id must not wrap around onto a small number).
+inline int32_t ModuleResourceId(int64_t linkId) {
+  return linkId >= 1 && linkId <= 0xFFFF ? static_cast<int32_t>(linkId) : 0;
+}
+
 // The locked bytes of resource `id` of `type` in `module` (null: the program itself); false
 // when the id is out of range or the resource is missing, empty or cannot be locked.
 bool FindResourceBytes(HMODULE module, int64_t id, const wchar_t* type, ResourceBytes& found);

@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "document/com_holder.h"
+#include "document/texture_entry.h"
 
 struct TextureList {
   // A list with at least one frame is final, even when its frames are null.
   bool HasFrames() const { return !frames.empty(); }
+  // Appends the entry's texture (a reference of its own, null too) and takes its size and aspect.
+  void AppendFrame(const TextureEntry& entry);
 
   std::vector<ComHolder<IDirect3DTexture9>> frames;
   std::vector<float> frameTimes;  // seconds per frame; may be fewer or more than the frames

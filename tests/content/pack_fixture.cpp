@@ -34,7 +34,7 @@ HRESULT PackOnDevice::Decode(WORD id, IDirect3DTexture9** texture, D3DXIMAGE_INF
 HRESULT PackOnDevice::LoadMesh(WORD id, DWORD cloneOptions, ID3DXMesh** loaded, ID3DXMesh** clone) {
   const auto [bytes, size] = ResourceBytes(pack, id);
   if (!bytes || size == 0) return E_FAIL;
-  Held<ID3DXBuffer> adjacency, materials, effects;
+  ComHolder<ID3DXBuffer> adjacency, materials, effects;
   DWORD materialCount = 0;
   HRESULT hr = D3DXLoadMeshFromXInMemory(bytes, size, D3DXMESH_SYSTEMMEM, device, adjacency.Out(),
                                          materials.Out(), effects.Out(), &materialCount, loaded);

@@ -8,26 +8,9 @@
 #include <utility>
 
 #include "tests/support/device_fixture.h"
+#include "document/com_holder.h"
 
 namespace pack_testing {
-
-// One COM reference, released when the holder goes out of scope.
-template <class T>
-class Held {
-public:
-  Held() = default;
-  Held(const Held&) = delete;
-  Held& operator=(const Held&) = delete;
-  ~Held() {
-    if (object_) object_->Release();
-  }
-  T** Out() { return &object_; }
-  T* operator->() const { return object_; }
-  T* Get() const { return object_; }
-
-private:
-  T* object_ = nullptr;
-};
 
 // The player's mesh vertex: D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1.
 struct Vertex {

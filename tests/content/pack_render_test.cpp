@@ -54,8 +54,8 @@ int Red(D3DCOLOR c) { return (c >> 16) & 0xFF; }
 int Blue(D3DCOLOR c) { return c & 0xFF; }
 
 TEST_F(PackRenderTest, ClockShowsItsFaceAndHandsAtThreeOClockSharp) {
-  Held<ID3DXMesh> loaded, plate;
-  Held<IDirect3DTexture9> face, hands;
+  ComHolder<ID3DXMesh> loaded, plate;
+  ComHolder<IDirect3DTexture9> face, hands;
   ASSERT_EQ(LoadMesh(70, D3DXMESH_MANAGED, loaded.Out(), plate.Out()), D3D_OK);
   ASSERT_EQ(Decode(71, face.Out()), D3D_OK);
   ASSERT_EQ(Decode(72, hands.Out()), D3D_OK);
@@ -111,7 +111,7 @@ TEST_F(PackRenderTest, ButterflyBodyKeepsItsNearSideUnderThePlayersCulling) {
   // The body frame's winding flag is set, so the player culls counter-clockwise faces. Drawn
   // that way (red), then with the opposite culling (green) behind a depth test: the first
   // draw must be the nearer surface, so green never shows through.
-  Held<ID3DXMesh> loaded, body;
+  ComHolder<ID3DXMesh> loaded, body;
   ASSERT_EQ(LoadMesh(68, D3DXMESH_MANAGED, loaded.Out(), body.Out()), D3D_OK);
   const D3DXMATRIX world =
       Scaling(0.5f, 0.5f, 0.5f) * RotationY(90) * Scaling(4, 4, 4) * Translation(128, 128, 0);

@@ -134,7 +134,7 @@ TexelRange MeasureTexels(IDirect3DTexture9* texture) {
 
 TEST_P(PackPictureTest, DecodesAtItsSizeWithContent) {
   const PackPicture& picture = GetParam();
-  Held<IDirect3DTexture9> texture;
+  ComHolder<IDirect3DTexture9> texture;
   D3DXIMAGE_INFO info = {};
   ASSERT_EQ(Decode(picture.id, texture.Out(), &info), D3D_OK) << picture.what;
   EXPECT_EQ(info.Width, picture.width) << picture.what;
@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(EveryPicture, PackPictureTest, ::testing::ValuesIn(Pict
 
 TEST_F(PackOnDevice, DefaultPictureHasBlueSkyAtTheTop) {
   // Also proves the channel order: red and blue swapped would make the sky orange.
-  Held<IDirect3DTexture9> texture;
+  ComHolder<IDirect3DTexture9> texture;
   ASSERT_EQ(Decode(5, texture.Out()), D3D_OK);
   D3DLOCKED_RECT locked;
   ASSERT_EQ(texture->LockRect(0, &locked, nullptr, D3DLOCK_READONLY), D3D_OK);
@@ -193,7 +193,7 @@ std::vector<WORD> Indices(ID3DXMesh* mesh) {
 
 TEST_P(PackMeshTest, LoadsWithNormalsUvsAndItsShape) {
   const PackMesh& mesh = GetParam();
-  Held<ID3DXMesh> loaded, clone;
+  ComHolder<ID3DXMesh> loaded, clone;
   ASSERT_EQ(LoadMesh(mesh.id, D3DXMESH_SYSTEMMEM, loaded.Out(), clone.Out()), D3D_OK) << mesh.what;
   EXPECT_TRUE(loaded->GetFVF() & D3DFVF_NORMAL) << mesh.what << " has no normals";
   EXPECT_GE((loaded->GetFVF() & D3DFVF_TEXCOUNT_MASK) >> D3DFVF_TEXCOUNT_SHIFT, 1u)
@@ -223,7 +223,7 @@ float TurnDistance(float a, float b) {
 
 TEST_P(PackMeshTest, TextureCoordinatesFollowTheMeshsAxes) {
   const PackMesh& mesh = GetParam();
-  Held<ID3DXMesh> loaded, clone;
+  ComHolder<ID3DXMesh> loaded, clone;
   ASSERT_EQ(LoadMesh(mesh.id, D3DXMESH_SYSTEMMEM, loaded.Out(), clone.Out()), D3D_OK) << mesh.what;
   for (const Vertex& v : Vertices(clone.Get())) {
     const D3DXVECTOR3& p = v.position;
@@ -239,7 +239,7 @@ TEST_P(PackMeshTest, TextureCoordinatesFollowTheMeshsAxes) {
 
 TEST_P(PackMeshTest, FacesAreWoundToShowFromOutsideInThePicture) {
   const PackMesh& mesh = GetParam();
-  Held<ID3DXMesh> loaded, clone;
+  ComHolder<ID3DXMesh> loaded, clone;
   ASSERT_EQ(LoadMesh(mesh.id, D3DXMESH_SYSTEMMEM, loaded.Out(), clone.Out()), D3D_OK) << mesh.what;
   const std::vector<Vertex> vertices = Vertices(clone.Get());
   const std::vector<WORD> indices = Indices(clone.Get());

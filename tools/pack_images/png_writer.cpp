@@ -4,14 +4,10 @@
 
 #include <vector>
 
+#include "scene/com_references.h"
+
 namespace pack_images {
 namespace {
-
-template <class T>
-void ReleaseComObject(T*& object) {
-  if (object) object->Release();
-  object = nullptr;
-}
 
 std::vector<uint8_t> PackedPixels(const Image& image, bool withAlpha) {
   std::vector<uint8_t> bgra = ToBgra8(image);
@@ -57,11 +53,11 @@ HRESULT WritePng(const Image& image, bool withAlpha, const std::wstring& path) {
   if (SUCCEEDED(hr)) hr = frame->Commit();
   if (SUCCEEDED(hr)) hr = encoder->Commit();
 
-  ReleaseComObject(options);
-  ReleaseComObject(frame);
-  ReleaseComObject(encoder);
-  ReleaseComObject(stream);
-  ReleaseComObject(factory);
+  ReleaseAndNull(&options);
+  ReleaseAndNull(&frame);
+  ReleaseAndNull(&encoder);
+  ReleaseAndNull(&stream);
+  ReleaseAndNull(&factory);
   return hr;
 }
 

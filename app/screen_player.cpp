@@ -1,0 +1,63 @@
+#include "app/screen_player.h"
+
+#include "app/exception_code.h"
+
+namespace {
+
+constexpr int SplashResource = 5;
+
+}  // namespace
+
+void ScreenPlayer::Select(IDirect3DDevice9* device, const D3DSURFACE_DESC& backBuffer) {
+  device_ = device;
+  backBuffer_ = backBuffer;
+  show_->Select(device);
+}
+
+void ScreenPlayer::ShowSplash() {
+  splash_.LoadCenteredPicture(device_, SplashResource, backBuffer_.Width, backBuffer_.Height);
+  if (FAILED(device_->BeginScene())) return;
+  device_->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00000000, 1.0f, 0);
+  splash_.Draw(device_);
+  device_->EndScene();
+  splashShown = true;
+}
+
+HRESULT ScreenPlayer::StartScene() {
+  sceneStarted = true;
+  HRESULT hr;
+  try {
+    hr = show_->Load();
+  } catch (...) {
+    hr = CodeOfCurrentException();
+  }
+  loaded_ = SUCCEEDED(hr);
+  return hr;
+}
+
+void ScreenPlayer::FrameMove(float time) {
+  if (Playing()) show_->FrameMove(time);
+}
+
+void ScreenPlayer::Render() {
+  if (!Playing() || FAILED(device_->BeginScene())) return;
+  show_->Render();
+  device_->EndScene();
+}
+
+void ScreenPlayer::NextSound(int eventCode) {
+  if (Playing()) show_->OnMediaEvent(eventCode);
+}
+
+void ScreenPlayer::InvalidateDeviceObjects() {
+  if (Playing()) show_->InvalidateDeviceObjects();
+}
+
+void ScreenPlayer::RestoreDeviceObjects() {
+  if (Playing()) show_->RestoreDeviceObjects();
+}
+
+void ScreenPlayer::ReleaseDeviceObjects() {
+  splash_.Release();
+  if (loaded_) show_->ReleaseDeviceObjects();
+}

@@ -1,0 +1,199 @@
+// Several monitors through the stand-in machine: one output unit, window, device and screen
+// player per monitor in use, each player with its own copy of the show; monitors left black,
+// without an adapter or without a usable device get a black window and no unit.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/saver_codes.h"
+#include "tests/app/running_saver.h"
+#include "tools/screen_capture.h"
+
+namespace {
+
+// n monitors tiled over the screen in rows of three.
+std::vector<RECT> TiledMonitors(int count) {
+  const int width = GetSystemMetrics(SM_CXSCREEN) / 3, height = GetSystemMetrics(SM_CYSCREEN) / 3;
+  std::vector<RECT> rects;
+  for (int i = 0; i < count; ++i) {
+    const int x = (i % 3) * width, y = (i / 3) * height;
+    rects.push_back({x, y, x + width, y + height});
+  }
+  return rects;
+}
+
+std::vector<StandInAdapter> OneAdapterPerMonitor(int count) {
+  std::vector<StandInAdapter> adapters(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) adapters[static_cast<size_t>(i)].monitor = i;
+  return adapters;
+}
+
+std::vector<StandInAdapter> WithoutSoftwareDevices(int count) {
+  std::vector<StandInAdapter> adapters = OneAdapterPerMonitor(count);
+  for (StandInAdapter& adapter : adapters) adapter.withoutSoftwareDevice = true;
+  return adapters;
+}
+
+uint32_t ScreenColorAtCentre(const RECT& rect) {
+  const Screenshot shot = CaptureScreen(rect);
+  return shot.pixels.empty() ? 0xDEADBEEF : shot.At(shot.width / 2, shot.height / 2);
+}
+
+// The screen is read while the saver goes on rendering: what Present shows reaches the
+// display a little later.
+uint32_t ScreenColorWhileRendering(RunningSaver& running, const RECT& rect, D3DCOLOR expected) {
+  uint32_t color = 0;
+  for (int attempt = 0; attempt < 60; ++attempt) {
+    color = ScreenColorAtCentre(rect);
+    if (color == (expected & 0xFFFFFF)) break;
+    running.RenderFrames(1);
+    Sleep(50);
+  }
+  return color;
+}
+
+uint32_t Rgb(D3DCOLOR color) { return color & 0xFFFFFF; }
+
+TEST(OutputUnits, NineMonitorsPlayNineCopiesOfTheShow) {
+  StandInMachine machine(TiledMonitors(9), OneAdapterPerMonitor(9));
+  RunningSaver running(machine, L"saver.scr /s");
+  CMoireScreensaver& saver = running.saver;
+  ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
+  running.StartDevices();
+  ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
+  ASSERT_EQ(9, saver.unitCount);
+
+  running.RenderFrames(3);  // splash, load, first frame of the show
+  std::set<IDirect3DDevice9*> devices;
+  for (int i = 0; i < 9; ++i) {
+    const OutputUnit& unit = saver.units[i];
+    EXPECT_EQ(static_cast<UINT>(i), unit.monitorIndex);
+    EXPECT_TRUE(unit.created && unit.restored);
+    devices.insert(unit.device);
+    const ShowRecord& show = *running.shows[static_cast<size_t>(i)];
+    EXPECT_EQ(1, show.loads) << "player " << i << " loads its own copy once";
+    EXPECT_EQ(unit.device, show.loadedOn) << "player " << i << " loads on its own device";
+    EXPECT_EQ(1, show.renders) << "player " << i;
+    EXPECT_TRUE(saver.players[static_cast<size_t>(i)]->sceneStarted);
+  }
+  EXPECT_EQ(9u, devices.size());
+  EXPECT_EQ(0, running.shows[9]->loads) << "the tenth player is never used";
+  for (int i = 0; i < 9; ++i) {
+    const D3DCOLOR expected = RecordingShowColor(static_cast<size_t>(i));
+    EXPECT_EQ(Rgb(expected),
+              ScreenColorWhileRendering(running, saver.monitors[i].screenRect, expected))
+        << "monitor " << i << " shows its own player's frame";
+  }
+}
+
+struct BlackMonitorCase {
+  const char* name;
+  int monitors;
+  std::vector<StandInAdapter> adapters;
+  bool leaveMonitor1Black;
+  bool disableHardwareOfMonitor1;
+};
+
+TEST(OutputUnits, MonitorsWithoutAUnitStayBlack) {
+  const BlackMonitorCase cases[] = {
+      {"left black by the user", 3, OneAdapterPerMonitor(3), true, false},
+      {"hardware disabled and no software device", 3, WithoutSoftwareDevices(3), false, true},
+      {"no adapter drives it", 3, {OneAdapterPerMonitor(3)[0], OneAdapterPerMonitor(3)[2]}, false,
+       false},
+  };
+  for (const BlackMonitorCase& c : cases) {
+    StandInMachine machine(TiledMonitors(c.monitors), c.adapters);
+    RunningSaver running(machine, L"saver.scr /s");
+    CMoireScreensaver& saver = running.saver;
+    const int adapter1 = saver.monitors[1].adapterIndex;
+    if (adapter1 >= 0) {
+      saver.adapters[adapter1]->leaveBlack = c.leaveMonitor1Black;
+      saver.adapters[adapter1]->disableHardware = c.disableHardwareOfMonitor1;
+    }
+    running.StartDevices();
+    ASSERT_FALSE(saver.errorMode) << c.name << std::hex << saver.errorCode;
+    ASSERT_EQ(2, saver.unitCount) << c.name;
+    EXPECT_EQ(0u, saver.units[0].monitorIndex) << c.name;
+    EXPECT_EQ(2u, saver.units[1].monitorIndex) << c.name;
+    running.RenderFrames(3);
+    EXPECT_EQ(1, running.shows[0]->renders) << c.name;
+    EXPECT_EQ(1, running.shows[1]->renders) << c.name << ": unit 1 plays on monitor 2";
+    EXPECT_EQ(0, running.shows[2]->loads) << c.name;
+    ASSERT_NE(nullptr, saver.monitors[1].window) << c.name << ": the monitor still gets a window";
+    EXPECT_EQ(Rgb(RecordingShowColor(1)),
+              ScreenColorWhileRendering(running, saver.monitors[2].screenRect, RecordingShowColor(1)))
+        << c.name;
+    EXPECT_EQ(0u, ScreenColorAtCentre(saver.monitors[1].screenRect)) << c.name;
+  }
+}
+
+TEST(OutputUnits, CleanupReleasesEveryDeviceObjectAndDirect3DOnce) {
+  StandInMachine machine(TiledMonitors(2), OneAdapterPerMonitor(2));
+  RecordingShowOptions options;
+  options.holdsDefaultPoolTexture = true;
+  RunningSaver running(machine, L"saver.scr /s", options);
+  running.StartDevices();
+  running.RenderFrames(3);
+  IDirect3DDevice9* device = running.saver.units[0].device;
+  device->AddRef();
+  Cleanup3D(running.saver);
+  EXPECT_EQ(0u, device->Release()) << "nothing of the players keeps the device alive";
+  EXPECT_EQ(0, running.saver.unitCount);
+  EXPECT_EQ(0u, machine.Direct3DReferencesHeldBySaver());
+  for (const auto& show : running.shows) {
+    EXPECT_EQ(nullptr, show->defaultPoolTexture);
+  }
+  Cleanup3D(running.saver);  // a second teardown finds nothing left to release
+  EXPECT_EQ(0u, machine.Direct3DReferencesHeldBySaver());
+}
+
+// Input arrives while a frame or a device creation is under way (messages are sent to the
+// window procedure from inside Direct3D calls): it only asks the loop to quit, and the devices
+// stay until the loop has ended.
+TEST(OutputUnits, InputLeavesTheDevicesToTheLoop) {
+  StandInMachine machine(TiledMonitors(2), OneAdapterPerMonitor(2));
+  RunningSaver running(machine, L"saver.scr /s");
+  CMoireScreensaver& saver = running.saver;
+  running.StartDevices();
+  running.RenderFrames(3);
+  SendMessageW(saver.monitors[1].window, WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(saver.monitors[0].window, WM_ACTIVATEAPP, FALSE, 0);
+  EXPECT_TRUE(saver.quitRequested);
+  EXPECT_EQ(2, saver.unitCount);
+  EXPECT_NE(nullptr, saver.units[0].device);
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the loop is told";
+  running.RenderFrames(1);
+  EXPECT_EQ(2, running.shows[1]->renders) << "the frame under way finishes on live devices";
+}
+
+TEST(OutputUnits, AShowThatCannotLoadPutsTheSaverIntoErrorMode) {
+  struct LoadFailure {
+    const char* name;
+    RecordingShowOptions options;
+    HRESULT expected;
+  };
+  RecordingShowOptions missing, throwing;
+  missing.loadResult = saver_error::MediaNotFound;
+  throwing.throwsOnLoad = true;
+  const LoadFailure cases[] = {
+      {"the document resource is missing", missing, saver_error::MediaNotFound},
+      {"the reader throws", throwing, E_FAIL},
+  };
+  for (const LoadFailure& c : cases) {
+    StandInMachine machine = OneMonitorMachine();
+    RunningSaver running(machine, L"saver.scr /s", c.options);
+    running.StartDevices();
+    running.RenderFrames(3);
+    EXPECT_TRUE(running.saver.errorMode) << c.name;
+    EXPECT_EQ(c.expected, running.saver.errorCode) << c.name;
+    EXPECT_EQ(0, running.shows[0]->frameMoves) << c.name << ": nothing is played";
+    UpdateErrorDisplay(running.saver);
+    EXPECT_EQ(0, running.saver.unitCount) << c.name << ": the devices go";
+    wchar_t expectedText[400];
+    running.saver.ErrorText(c.expected, expectedText, 400);
+    EXPECT_STREQ(expectedText, running.saver.errorText) << c.name;
+  }
+}
+
+}  // namespace
