@@ -14,9 +14,9 @@ namespace {
 using namespace item_testing;
 
 // A particle class that draws nothing itself and records what the geometry asks of it.
-class RecordingSprite : public CloneableSprite<RecordingSprite> {
+class RecordingSprite : public SpriteClass<RecordingSprite> {
 public:
-  void Write(KQ_IOF_Virtual&) const override {}
+  static constexpr const wchar_t* ClassName = L"RecordingSprite";
   void InitParticle(Particle& particle) override { spawned.push_back(&particle); }
   void MoveParticle(Particle& particle) override { moved.push_back(&particle); }
 

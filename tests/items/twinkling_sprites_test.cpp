@@ -17,9 +17,9 @@ namespace {
 
 using namespace item_testing;
 
-class CountingSprite : public CloneableSprite<CountingSprite> {
+class CountingSprite : public SpriteClass<CountingSprite> {
 public:
-  void Write(KQ_IOF_Virtual&) const override {}
+  static constexpr const wchar_t* ClassName = L"CountingSprite";
   void InitParticle(Particle& particle) override {
     ++spawns;
     particle.position.x = 777;
