@@ -7,12 +7,14 @@
 
 #include "document/doc_res_manager.h"
 #include "items/kq_fish_constructor.h"
+#include "items/kq_sparkle_constructor.h"
 #include "items/kq_sprite_array_obj.h"
 #include "items/kq_stat_obj_constructor.h"
 #include "items/particle.h"
 #include "scene/kq_2d_light.h"
 #include "scene/picture_view.h"
 #include "tests/items/item_testing.h"
+#include "tests/items/section_fixtures.h"
 #include "tests/scene/scene_device_test.h"
 
 namespace {
@@ -213,6 +215,33 @@ TEST_F(SpriteDeviceTest, WithoutASecondImageThereIsNoSecondTexture) {
   auto sprites = Create(fish);
   EXPECT_EQ(nullptr, sprites->GetSecondTexture());
   EXPECT_EQ(nullptr, sprites->CurrentFrameTexture()) << "an image that resolves to nothing";
+}
+
+TEST_F(SpriteDeviceTest, InlineImagesOfAVersionOneSectionBecomeLinks) {
+  KQ_IOF_W record;
+  WriteSectionHeader(record, L"KQ_SparkleConstructor", 1);
+  WriteSpritePropSection(record, 1, SpritePropFields());  // frame 41 and second image 42 inline
+  const auto settings = ReadRecord<KQ_SparkleConstructor>(record.Bytes());
+  ASSERT_NE(nullptr, settings);
+  auto sprites = Create(*settings);
+  const KQ_BaseSpriteProp* documentObject = settings.get();
+  const KQ_BaseSpriteProp* runTimeCopy = sprites->settings;
+  for (const KQ_BaseSpriteProp* converted : {documentObject, runTimeCopy}) {
+    EXPECT_EQ((FileLinkKey{L"tessaly.dll", 41}), converted->image.Key());
+    EXPECT_EQ((FileLinkKey{L"tessaly.dll", 42}), converted->secondImage.Key());
+    EXPECT_TRUE(converted->legacyFrames.empty());
+    EXPECT_TRUE(converted->legacyFrameTimes.empty());
+  }
+  const FileLinkKey frames{L"tessaly.dll", 41};
+  EXPECT_EQ((std::vector<float>{0.25f, 0.5f}),
+            manager->GetResourceCache().textureLists[frames].frameTimes);
+}
+
+TEST_F(SpriteDeviceTest, ASpriteWithoutAnyImageKeepsItsLinksEmpty) {
+  KQ_SparkleConstructor settings;
+  auto sprites = Create(settings);
+  EXPECT_TRUE(sprites->settings->image.Key().path.empty());
+  EXPECT_TRUE(sprites->settings->secondImage.Key().path.empty());
 }
 
 }  // namespace
