@@ -22,11 +22,12 @@ public:
   static auto OwnSettings(Self& s) {
     return std::tie(s.angle, s.wobbleAmplitude, s.wobbleRate, s.flowSpeed, s.orientationMode);
   }
+
   enum Orientation {
     Upright = 0,
-    TurnedToFlow = 1,         // the image's +x side points along the flow
-    FacingSideways = 2,       // mirrored left to right by the sign of the horizontal motion
-    FacingUpOrDown = 3,       // mirrored top to bottom by the sign of the vertical motion
+    TurnedToFlow = 1,    // the image's +x side points along the flow
+    FacingSideways = 2,  // mirrored left to right by the sign of the horizontal motion
+    FacingUpOrDown = 3,  // mirrored top to bottom by the sign of the vertical motion
   };
 
   KQ_FlowConstructor();

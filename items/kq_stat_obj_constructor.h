@@ -17,6 +17,7 @@ public:
   static auto OwnSettings(Self& s) {
     return std::tie(s.placement, s.rotation);
   }
+
   // The own settings as the version has them, then the sprite properties.
   void Read(KQ_IOF_Virtual& stream, unsigned long version);
 

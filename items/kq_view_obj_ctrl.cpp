@@ -101,11 +101,15 @@ void KQ_ViewObjCtrl::BindArea() {
   bindings_.BindFunLightCtrl(&KQ_ViewObjCtrl::SetBottomFromRectangle, rectangle.bottom);
 }
 
-void KQ_ViewObjCtrl::SetLeftFromRectangle(int left) { PullEdge(leftFraction, left, PictureWidth()); }
+void KQ_ViewObjCtrl::SetLeftFromRectangle(int left) {
+  PullEdge(leftFraction, left, PictureWidth());
+}
 void KQ_ViewObjCtrl::SetRightFromRectangle(int right) {
   PullEdge(rightFraction, right, PictureWidth());
 }
-void KQ_ViewObjCtrl::SetTopFromRectangle(int top) { PullEdge(topFraction, top, PictureHeight()); }
+void KQ_ViewObjCtrl::SetTopFromRectangle(int top) {
+  PullEdge(topFraction, top, PictureHeight());
+}
 void KQ_ViewObjCtrl::SetBottomFromRectangle(int bottom) {
   PullEdge(bottomFraction, bottom, PictureHeight());
 }

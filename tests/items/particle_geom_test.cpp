@@ -83,6 +83,17 @@ TEST(ParticleGeomArray, CountsBeyondSixteenBitIndicesAreHeldAtTheirLimit) {
   EXPECT_EQ(16384u, sprites.geometry.WantedQuadCount());
 }
 
+TEST(ParticleGeomArray, WithoutBuffersNothingIsFilled) {
+  RecordingSprite settings;
+  settings.count = 2;
+  Sprites sprites(settings);  // no device: the buffers could not be made
+  EXPECT_EQ(0u, sprites.geometry.QuadCount());
+  EXPECT_EQ(nullptr, sprites.geometry.vertexBuffer);
+  EXPECT_EQ(nullptr, sprites.geometry.indexBuffer);
+  sprites.geometry.FillVertices();
+  EXPECT_FALSE(sprites.geometry.verticesWritten);
+}
+
 TEST(ParticleGeomArray, UpdateStepsTheClockBeforeMovingInSpawnOrder) {
   RecordingSprite settings;
   settings.count = 2;
