@@ -12,15 +12,6 @@ namespace {
 constexpr float SlowestShare = 0.7f;  // of the top speed
 }  // namespace
 
-void KQ_BirdConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_BirdConstructor", 1);
-  KQ_FishConstructor::Write(stream);
-}
-
-void KQ_BirdConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  KQ_FishConstructor::Read(stream, ReadSectionHeader(stream));
-}
-
 void KQ_BirdConstructor::MoveParticle(Particle& particle) {
   KQ_FishConstructor::MoveParticle(particle);
   D3DXVECTOR3& velocity = particle.velocity;

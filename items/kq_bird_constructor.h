@@ -4,10 +4,9 @@
 
 #include "items/kq_fish_constructor.h"
 
-class KQ_BirdConstructor : public CloneableSprite<KQ_BirdConstructor, KQ_FishConstructor> {
+class KQ_BirdConstructor : public SpriteClass<KQ_BirdConstructor, KQ_FishConstructor> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_BirdConstructor";
 
   void MoveParticle(Particle& particle) override;
 };

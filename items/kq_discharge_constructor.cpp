@@ -6,15 +6,6 @@
 
 REGISTER_DOCUMENT_CLASS(KQ_DischargeConstructor);
 
-void KQ_DischargeConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_DischargeConstructor", 1);
-  KQ_StatObjConstructor::Write(stream);
-}
-
-void KQ_DischargeConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  KQ_StatObjConstructor::Read(stream, ReadSectionHeader(stream));
-}
-
 uint32_t KQ_DischargeConstructor::NextFrameIndex(uint32_t previous) {
   if (frameCount < 2) return previous;
   const int frames = static_cast<int>(frameCount);

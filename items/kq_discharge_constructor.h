@@ -5,10 +5,9 @@
 #include "items/kq_stat_obj_constructor.h"
 
 class KQ_DischargeConstructor
-    : public CloneableSprite<KQ_DischargeConstructor, KQ_StatObjConstructor> {
+    : public SpriteClass<KQ_DischargeConstructor, KQ_StatObjConstructor> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_DischargeConstructor";
 
   // A random frame other than `previous`; with fewer than two frames there is none, and the
   // previous one stays.

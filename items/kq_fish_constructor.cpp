@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "items/particle.h"
 #include "items/random_fraction.h"
 
@@ -12,17 +11,6 @@ REGISTER_DOCUMENT_CLASS(KQ_FishConstructor);
 namespace {
 constexpr float CoursePause = 1.0f;  // application seconds between chances of a new course
 }  // namespace
-
-void KQ_FishConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_FishConstructor", 1);
-  WriteSettings(stream, speedX, speedY);
-  KQ_BaseSpriteProp::Write(stream);
-}
-
-void KQ_FishConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, speedX, speedY);
-  KQ_BaseSpriteProp::Read(stream, ReadSectionHeader(stream));
-}
 
 void KQ_FishConstructor::InitParticle(Particle& particle) {
   const double vx = RandomFraction();

@@ -6,10 +6,13 @@
 
 #include "items/kq_particle_system_ctrl.h"
 
-class KQ_FishConstructor : public CloneableSprite<KQ_FishConstructor> {
+class KQ_FishConstructor : public SpriteClass<KQ_FishConstructor> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_FishConstructor";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.speedX, s.speedY);
+  }
 
   void InitParticle(Particle& particle) override;
   void MoveParticle(Particle& particle) override;

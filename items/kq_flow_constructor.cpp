@@ -21,7 +21,7 @@ void KeepMatchingDrift(float& drift, float velocity) {
 KQ_FlowConstructor::KQ_FlowConstructor() { BindAngle(); }
 
 KQ_FlowConstructor::KQ_FlowConstructor(const KQ_FlowConstructor& other)
-    : CloneableSprite(other),
+    : SpriteClass(other),
       angle(other.angle.Get()),
       flowSpeed(other.flowSpeed),
       orientationMode(other.orientationMode.Get()),
@@ -29,12 +29,6 @@ KQ_FlowConstructor::KQ_FlowConstructor(const KQ_FlowConstructor& other)
   wobbleAmplitude.Set(other.wobbleAmplitude.Get());
   wobbleRate.Set(other.wobbleRate.Get());
   BindAngle();
-}
-
-void KQ_FlowConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_FlowConstructor", 3);
-  WriteSettings(stream, angle, wobbleAmplitude, wobbleRate, flowSpeed, orientationMode);
-  KQ_BaseSpriteProp::Write(stream);
 }
 
 void KQ_FlowConstructor::Read(KQ_IOF_Virtual& stream, unsigned long version) {

@@ -14,20 +14,27 @@
 #include "document/scaled_param.h"
 #include "items/kq_particle_system_ctrl.h"
 
-class KQ_FlowConstructor : public CloneableSprite<KQ_FlowConstructor> {
+class KQ_FlowConstructor : public SpriteClass<KQ_FlowConstructor> {
 public:
+  static constexpr const wchar_t* ClassName = L"KQ_FlowConstructor";
+  static constexpr unsigned long Version = 3;
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.angle, s.wobbleAmplitude, s.wobbleRate, s.flowSpeed, s.orientationMode);
+  }
+
   enum Orientation {
     Upright = 0,
-    TurnedToFlow = 1,         // the image's +x side points along the flow
-    FacingSideways = 2,       // mirrored left to right by the sign of the horizontal motion
-    FacingUpOrDown = 3,       // mirrored top to bottom by the sign of the vertical motion
+    TurnedToFlow = 1,    // the image's +x side points along the flow
+    FacingSideways = 2,  // mirrored left to right by the sign of the horizontal motion
+    FacingUpOrDown = 3,  // mirrored top to bottom by the sign of the vertical motion
   };
 
   KQ_FlowConstructor();
   // The copy binds its own angle, so its derived direction follows its settings.
   KQ_FlowConstructor(const KQ_FlowConstructor& other);
 
-  void Write(KQ_IOF_Virtual& stream) const override;
+  // The own settings as the version has them, then the sprite properties.
   void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   void InitParticle(Particle& particle) override;

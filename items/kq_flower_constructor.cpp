@@ -1,22 +1,10 @@
 #include "items/kq_flower_constructor.h"
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "items/particle.h"
 #include "items/sprite_lean.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_FlowerConstructor);
-
-void KQ_FlowerConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_FlowerConstructor", 1);
-  WriteSetting(stream, swayAmplitude);
-  KQ_StatObjConstructor::Write(stream);
-}
-
-void KQ_FlowerConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSetting(stream, swayAmplitude);
-  KQ_StatObjConstructor::Read(stream, ReadSectionHeader(stream));
-}
 
 void KQ_FlowerConstructor::MoveParticle(Particle& particle) {
   // Nothing sets a flower's phase (velocity y), so it stays 0.

@@ -5,10 +5,13 @@
 #include "items/kq_stat_obj_constructor.h"
 
 class KQ_FlowerConstructor
-    : public CloneableSprite<KQ_FlowerConstructor, KQ_StatObjConstructor> {
+    : public SpriteClass<KQ_FlowerConstructor, KQ_StatObjConstructor> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_FlowerConstructor";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.swayAmplitude);
+  }
 
   void MoveParticle(Particle& particle) override;
 

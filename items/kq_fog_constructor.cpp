@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "items/particle.h"
 #include "items/particle_pulse.h"
 #include "items/random_fraction.h"
@@ -14,17 +13,6 @@ KQ_FogConstructor::KQ_FogConstructor() {
   minAlpha = 0.2f;
   maxAlpha = 1;
   transparency.Set(50);
-}
-
-void KQ_FogConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_FogConstructor", 1);
-  WriteSettings(stream, speedX, speedY);
-  KQ_BaseSpriteProp::Write(stream);
-}
-
-void KQ_FogConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, speedX, speedY);
-  KQ_BaseSpriteProp::Read(stream, ReadSectionHeader(stream));
 }
 
 void KQ_FogConstructor::InitParticle(Particle& particle) {

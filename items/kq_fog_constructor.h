@@ -5,12 +5,14 @@
 
 #include "items/kq_particle_system_ctrl.h"
 
-class KQ_FogConstructor : public CloneableSprite<KQ_FogConstructor> {
+class KQ_FogConstructor : public SpriteClass<KQ_FogConstructor> {
 public:
+  static constexpr const wchar_t* ClassName = L"KQ_FogConstructor";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.speedX, s.speedY);
+  }
   KQ_FogConstructor();
-
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   void InitParticle(Particle& particle) override;
   void MoveParticle(Particle& particle) override;

@@ -16,15 +16,6 @@ KQ_GhostConstructor::KQ_GhostConstructor() {
   maxSizeFactor = 1;
 }
 
-void KQ_GhostConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_GhostConstructor", 1);
-  KQ_FishConstructor::Write(stream);
-}
-
-void KQ_GhostConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  KQ_FishConstructor::Read(stream, ReadSectionHeader(stream));
-}
-
 void KQ_GhostConstructor::InitParticle(Particle& particle) {
   KQ_FishConstructor::InitParticle(particle);
   const double alpha = RandomFraction();

@@ -4,12 +4,10 @@
 
 #include "items/kq_fish_constructor.h"
 
-class KQ_GhostConstructor : public CloneableSprite<KQ_GhostConstructor, KQ_FishConstructor> {
+class KQ_GhostConstructor : public SpriteClass<KQ_GhostConstructor, KQ_FishConstructor> {
 public:
+  static constexpr const wchar_t* ClassName = L"KQ_GhostConstructor";
   KQ_GhostConstructor();
-
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   void InitParticle(Particle& particle) override;
   void MoveParticle(Particle& particle) override;

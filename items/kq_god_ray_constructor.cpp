@@ -1,7 +1,6 @@
 #include "items/kq_god_ray_constructor.h"
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "items/particle.h"
 #include "items/particle_pulse.h"
 #include "items/random_fraction.h"
@@ -9,17 +8,6 @@
 #include "scene/view_frame.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_GodRayConstructor);
-
-void KQ_GodRayConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_GodRayConstructor", 1);
-  WriteSetting(stream, angle);
-  KQ_BaseSpriteProp::Write(stream);
-}
-
-void KQ_GodRayConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSetting(stream, angle);
-  KQ_BaseSpriteProp::Read(stream, ReadSectionHeader(stream));
-}
 
 void KQ_GodRayConstructor::InitParticle(Particle& particle) {
   particle.drift = D3DXVECTOR3(0, 0, 0);

@@ -5,10 +5,13 @@
 
 #include "items/kq_particle_system_ctrl.h"
 
-class KQ_GodRayConstructor : public CloneableSprite<KQ_GodRayConstructor> {
+class KQ_GodRayConstructor : public SpriteClass<KQ_GodRayConstructor> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_GodRayConstructor";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.angle);
+  }
 
   void InitParticle(Particle& particle) override;
   void MoveParticle(Particle& particle) override;

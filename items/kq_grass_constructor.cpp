@@ -1,24 +1,12 @@
 #include "items/kq_grass_constructor.h"
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "items/particle.h"
 #include "items/random_fraction.h"
 #include "items/sprite_lean.h"
 #include "scene/view_frame.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_GrassConstructor);
-
-void KQ_GrassConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_GrassConstructor", 1);
-  WriteSetting(stream, swayAmplitude);
-  KQ_BaseSpriteProp::Write(stream);
-}
-
-void KQ_GrassConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSetting(stream, swayAmplitude);
-  KQ_BaseSpriteProp::Read(stream, ReadSectionHeader(stream));
-}
 
 void KQ_GrassConstructor::InitParticle(Particle& particle) {
   const double across = RandomFraction();

@@ -5,10 +5,13 @@
 
 #include "items/kq_particle_system_ctrl.h"
 
-class KQ_GrassConstructor : public CloneableSprite<KQ_GrassConstructor> {
+class KQ_GrassConstructor : public SpriteClass<KQ_GrassConstructor> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_GrassConstructor";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.swayAmplitude);
+  }
 
   void InitParticle(Particle& particle) override;
   void MoveParticle(Particle& particle) override;

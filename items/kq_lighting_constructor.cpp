@@ -17,15 +17,6 @@ KQ_LightingConstructor::KQ_LightingConstructor() {
   storedFlag = true;
 }
 
-void KQ_LightingConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_LightingConstructor", 1);
-  KQ_BaseSpriteProp::Write(stream);
-}
-
-void KQ_LightingConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  KQ_BaseSpriteProp::Read(stream, ReadSectionHeader(stream));
-}
-
 void KQ_LightingConstructor::InitParticle(Particle& particle) {
   particle.ApplyHalfSize(*this);
   particle.position = RandomPointInsetInArea(particle.halfWidth, particle.halfHeight);

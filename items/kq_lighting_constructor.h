@@ -5,12 +5,10 @@
 
 #include "items/kq_particle_system_ctrl.h"
 
-class KQ_LightingConstructor : public CloneableSprite<KQ_LightingConstructor> {
+class KQ_LightingConstructor : public SpriteClass<KQ_LightingConstructor> {
 public:
+  static constexpr const wchar_t* ClassName = L"KQ_LightingConstructor";
   KQ_LightingConstructor();
-
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   void InitParticle(Particle& particle) override;
   void MoveParticle(Particle& particle) override;

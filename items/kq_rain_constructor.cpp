@@ -19,15 +19,6 @@ KQ_RainConstructor::KQ_RainConstructor() {
   D3DXMatrixRotationZ(&secondRotation, 3 * D3DX_PI / 2);
 }
 
-void KQ_RainConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_RainConstructor", 1);
-  KQ_FlowConstructor::Write(stream);
-}
-
-void KQ_RainConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  KQ_FlowConstructor::Read(stream, ReadSectionHeader(stream));
-}
-
 void KQ_RainConstructor::InitParticle(Particle& particle) {
   KQ_FlowConstructor::InitParticle(particle);
   const double alpha = RandomFraction();

@@ -7,12 +7,10 @@
 
 #include "items/kq_flow_constructor.h"
 
-class KQ_RainConstructor : public CloneableSprite<KQ_RainConstructor, KQ_FlowConstructor> {
+class KQ_RainConstructor : public SpriteClass<KQ_RainConstructor, KQ_FlowConstructor> {
 public:
+  static constexpr const wchar_t* ClassName = L"KQ_RainConstructor";
   KQ_RainConstructor();
-
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   void InitParticle(Particle& particle) override;
   void MoveParticle(Particle& particle) override;

@@ -9,15 +9,6 @@ REGISTER_DOCUMENT_CLASS(KQ_SparkleConstructor);
 
 KQ_SparkleConstructor::KQ_SparkleConstructor() { storedFlag = true; }
 
-void KQ_SparkleConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_SparkleConstructor", 1);
-  KQ_BaseSpriteProp::Write(stream);
-}
-
-void KQ_SparkleConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  KQ_BaseSpriteProp::Read(stream, ReadSectionHeader(stream));
-}
-
 void KQ_SparkleConstructor::InitParticle(Particle& particle) {
   const double vx = RandomFraction();
   const double vy = RandomFraction();

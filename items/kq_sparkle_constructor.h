@@ -5,12 +5,10 @@
 
 #include "items/kq_particle_system_ctrl.h"
 
-class KQ_SparkleConstructor : public CloneableSprite<KQ_SparkleConstructor> {
+class KQ_SparkleConstructor : public SpriteClass<KQ_SparkleConstructor> {
 public:
+  static constexpr const wchar_t* ClassName = L"KQ_SparkleConstructor";
   KQ_SparkleConstructor();
-
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   void InitParticle(Particle& particle) override;
   void MoveParticle(Particle& particle) override;

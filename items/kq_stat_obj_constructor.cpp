@@ -8,12 +8,6 @@
 
 REGISTER_DOCUMENT_CLASS(KQ_StatObjConstructor);
 
-void KQ_StatObjConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_StatObjConstructor", 2);
-  WriteSettings(stream, placement, rotation);
-  KQ_BaseSpriteProp::Write(stream);
-}
-
 void KQ_StatObjConstructor::Read(KQ_IOF_Virtual& stream, unsigned long version) {
   ReadSettings(stream, placement, rotation);
   // Version 1 kept the flip flags here; later sprite properties carry them.

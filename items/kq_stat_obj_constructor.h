@@ -9,11 +9,17 @@
 #include "document/media_rectangle.h"
 #include "items/kq_particle_system_ctrl.h"
 
-class KQ_StatObjConstructor : public CloneableSprite<KQ_StatObjConstructor> {
+class KQ_StatObjConstructor : public SpriteClass<KQ_StatObjConstructor> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_StatObjConstructor";
+  static constexpr unsigned long Version = 2;
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.placement, s.rotation);
+  }
 
+  // The own settings as the version has them, then the sprite properties.
+  void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   void InitParticle(Particle& particle) override;
 

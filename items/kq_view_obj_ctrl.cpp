@@ -11,8 +11,9 @@ namespace {
 float PictureWidth() { return static_cast<float>(TheViewFrame.pictureWidth); }
 float PictureHeight() { return static_cast<float>(TheViewFrame.pictureHeight); }
 
-// An edge in whole picture pixels, truncated toward zero. A fraction that is not finite keeps
-// the edge as it was, and far-out values are held inside int range instead of overflowing.
+// An edge in whole picture pixels, truncated toward zero. Far-out values are held inside int
+// range instead of overflowing; an edge that is not finite at all is left as the rectangle has
+// it (the binding then takes the fraction from there).
 void PushEdge(MediaParamT<int>& edge, float fraction, float size) {
   const float pixels = fraction * size;
   if (!std::isfinite(pixels)) return;
@@ -100,11 +101,15 @@ void KQ_ViewObjCtrl::BindArea() {
   bindings_.BindFunLightCtrl(&KQ_ViewObjCtrl::SetBottomFromRectangle, rectangle.bottom);
 }
 
-void KQ_ViewObjCtrl::SetLeftFromRectangle(int left) { PullEdge(leftFraction, left, PictureWidth()); }
+void KQ_ViewObjCtrl::SetLeftFromRectangle(int left) {
+  PullEdge(leftFraction, left, PictureWidth());
+}
 void KQ_ViewObjCtrl::SetRightFromRectangle(int right) {
   PullEdge(rightFraction, right, PictureWidth());
 }
-void KQ_ViewObjCtrl::SetTopFromRectangle(int top) { PullEdge(topFraction, top, PictureHeight()); }
+void KQ_ViewObjCtrl::SetTopFromRectangle(int top) {
+  PullEdge(topFraction, top, PictureHeight());
+}
 void KQ_ViewObjCtrl::SetBottomFromRectangle(int bottom) {
   PullEdge(bottomFraction, bottom, PictureHeight());
 }

@@ -54,9 +54,10 @@ void ParticleGeomArray::RebuildBuffers(unsigned int quads) {
   verticesWritten = false;
   // Without a device (build tools, tests of the motion) the particles live without buffers.
   if (!CurrentDevice) return;
-  const bool built = SUCCEEDED(CreateVertexBuffer(4 * quads, D3DUSAGE_WRITEONLY, D3DPOOL_MANAGED)) &&
-                     SUCCEEDED(CreateIndexBuffer(6 * quads, D3DUSAGE_WRITEONLY, D3DPOOL_MANAGED)) &&
-                     WriteIndices(quads);
+  const bool built =
+      SUCCEEDED(CreateVertexBuffer(4 * quads, D3DUSAGE_WRITEONLY, D3DPOOL_MANAGED)) &&
+      SUCCEEDED(CreateIndexBuffer(6 * quads, D3DUSAGE_WRITEONLY, D3DPOOL_MANAGED)) &&
+      WriteIndices(quads);
   if (!built) {
     // A half-made mesh is no mesh: nothing is filled or drawn from it.
     Destroy();

@@ -52,7 +52,7 @@ public:
   unsigned int WantedQuadCount() const;
 
   KQ_BaseSpriteProp* settings = nullptr;  // not owned; set before BindCount
-  float imageAspect = 1;                  // height / width of the sprite image
+  float imageAspect = 1;                  // height / width of the image; set before BindCount
   std::list<std::unique_ptr<Particle>> particles;
   float sheetSwitchTime = 0;              // scaled time of the last sheet frame change
   uint32_t sheetFrameIndex = 0;
