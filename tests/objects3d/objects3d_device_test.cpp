@@ -178,6 +178,17 @@ TEST_F(ObjectsOnDeviceTest, ALeafIsDrawnAtItsPlaceAndSize) {
   EXPECT_GT(Red(PictureColor(cx - 0.25f * side, cy)), 200) << "the dial";
   EXPECT_COLOR_NEAR(PictureColor(cx + 0.7f * side, cy), 0xFF000000, 2) << "right of the leaf";
   EXPECT_COLOR_NEAR(PictureColor(cx, cy - 0.7f * side), 0xFF000000, 2) << "above the leaf";
+
+  // With the mesh but no leaf the light is not asked to draw at all.
+  settings.count = 0u;
+  std::unique_ptr<KQ_ABObj> none = settings.CreateObject();
+  ASSERT_GT(static_cast<KQ_3D_in_2D_array&>(*none).mesh.vertexCount, 0u);
+  CountingRender counting;
+  none->Update(0.5f);
+  none->Draw(counting);
+  EXPECT_EQ(0, counting.meshFrames);
+  item->Draw(counting);
+  EXPECT_EQ(1, counting.meshFrames);
 }
 
 // Assets that cannot be made leave the items without texture or mesh: they draw what they
