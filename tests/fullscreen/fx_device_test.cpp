@@ -115,6 +115,7 @@ public:
   void SetMatrix(const char* name, const D3DXMATRIX&) override { Expect(name, D3DXPT_FLOAT, 16); }
   void DrawQuad(KQ_ABRender&, const KQ_SimpleMesh<DX_V::PT>&) override {}
   void DrawIndexed(KQ_ABRender&, const KQ_IndexedMesh<DX_V::PT>&) override {}
+  void DrawSprites(KQ_ABRender&, const KQ_IndexedMesh<DX_V::PCT>&) override {}
 
   int checked = 0;  // calls checked so far
 
