@@ -7,7 +7,7 @@
 #include <cstdint>
 
 class CrtRandom {
- public:
+public:
   void Seed(unsigned int seed) { state_ = seed; }
   int Next() {
     state_ = state_ * 214013u + 2531011u;
@@ -16,6 +16,6 @@ class CrtRandom {
   // Next() / 32767: a fraction in [0, 1], both ends possible.
   double NextFraction() { return Next() / 32767.0; }
 
- private:
+private:
   uint32_t state_ = 1;
 };

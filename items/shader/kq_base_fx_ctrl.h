@@ -5,7 +5,7 @@
 #include "items/shader/kq_fx_particle_system_ctrl.h"
 
 class KQ_BaseFXCtrl : public KQ_FXParticleSystemCtrl {
- public:
+public:
   void Write(KQ_IOF_Virtual& stream) const override;
   // The "KQ_FXParticleSystemCtrl" section, header included.
   void Read(KQ_IOF_Virtual& stream, unsigned long version);

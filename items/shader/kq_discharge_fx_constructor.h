@@ -14,7 +14,7 @@
 #include "items/shader/kq_glow_effect_ctrl.h"
 
 class KQ_DischargeFXConstructor : public SpriteClass<KQ_DischargeFXConstructor, KQ_GlowEffectCtrl> {
- public:
+public:
   static constexpr const wchar_t* ClassName = L"KQ_DischargeFXConstructor";
   template <class Self>
   static auto OwnSettings(Self& s) {

@@ -24,7 +24,7 @@
 #include "items/shader/kq_stat_base_fx_ctrl.h"
 
 class KQ_ExplosionConstructor : public SpriteClass<KQ_ExplosionConstructor, KQ_StatBaseFXCtrl> {
- public:
+public:
   static constexpr const wchar_t* ClassName = L"KQ_ExplosionConstructor";
   template <class Self>
   static auto OwnSettings(Self& s) {
@@ -72,7 +72,7 @@ class KQ_ExplosionConstructor : public SpriteClass<KQ_ExplosionConstructor, KQ_S
   int drawCount = 1;          // pairs the next repeatable reshuffle draws
   float cycleClock = 0;       // milliseconds into the cycle
 
- private:
+private:
   // Clock, draw count and offsets back to the start, and the first offsets
   // drawn.
   void StartCycle();

@@ -9,7 +9,7 @@
 #include "items/shader/kq_stat_base_fx_ctrl.h"
 
 class KQ_FXObj final : public KQ_ABObj, public ParticleGeomArray {
- public:
+public:
   // Takes over the settings copy (a KQ_StatBaseFXCtrl): spawns the particles
   // and loads the effect and the textures.
   explicit KQ_FXObj(std::unique_ptr<KQ_BaseSpriteProp> settingsCopy);
@@ -26,6 +26,6 @@ class KQ_FXObj final : public KQ_ABObj, public ParticleGeomArray {
 
   KQ_StatBaseFXCtrl& Fx() const { return fx_; }
 
- private:
+private:
   KQ_StatBaseFXCtrl& fx_;  // the copy the base owns
 };

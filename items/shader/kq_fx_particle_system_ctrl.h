@@ -15,7 +15,7 @@
 #include "items/kq_particle_system_ctrl.h"
 
 class KQ_FXParticleSystemCtrl : public KQ_ParticleSystemCtrl {
- public:
+public:
   void Write(KQ_IOF_Virtual& stream) const override;
   // The effect link, then the sprite properties' section with its header.
   void Read(KQ_IOF_Virtual& stream, unsigned long version);
@@ -28,6 +28,6 @@ class KQ_FXParticleSystemCtrl : public KQ_ParticleSystemCtrl {
 
   KQ_HLSLEffectFile effectFile;
 
- private:
+private:
   ComHolder<ID3DXEffect> effect_;
 };

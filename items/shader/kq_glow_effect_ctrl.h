@@ -18,7 +18,7 @@
 #include "items/shader/kq_fx_particle_system_ctrl.h"
 
 class KQ_GlowEffectCtrl : public KQ_FXParticleSystemCtrl {
- public:
+public:
   void Write(KQ_IOF_Virtual& stream) const override;
   // The colour stored, the strength set, then the effect particle section with
   // its header.
@@ -43,12 +43,12 @@ class KQ_GlowEffectCtrl : public KQ_FXParticleSystemCtrl {
   MediaColor glowColour{0};                      // colour reference 0x00BBGGRR
   UINTSclaleTo<float> glowStrength{100, 0.01f};  // 100 is 1.0; not limited
 
- protected:
+protected:
   // Both textures from the first frames of the second image and of the image;
   // an image without frames leaves its texture null.
   void LoadGlowTextures();
 
- private:
+private:
   ComHolder<IDirect3DTexture9> glowTexture_;
   ComHolder<IDirect3DTexture9> topTexture_;
 };

@@ -24,7 +24,7 @@ class EffectCalls;
 struct ResourceCache;
 
 class KQ_GlowingObj final : public KQ_ABObj, public ParticleGeomArray {
- public:
+public:
   static constexpr int TargetSize = 512;
 
   // Takes over the settings copy (a KQ_GlowEffectCtrl): spawns the particles,
@@ -44,7 +44,7 @@ class KQ_GlowingObj final : public KQ_ABObj, public ParticleGeomArray {
   KQ_GlowEffectCtrl& Glow() const { return glow_; }
   const PingPongTarget& GlowTarget() const { return glowTarget_; }
 
- private:
+private:
   KQ_GlowEffectCtrl& glow_;  // the copy the base owns
   PingPongTarget glowTarget_;
   GuidTexture targetKey_;                  // the target's key among the manager's targets

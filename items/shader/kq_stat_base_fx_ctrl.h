@@ -12,7 +12,7 @@
 #include "items/shader/kq_base_fx_ctrl.h"
 
 class KQ_StatBaseFXCtrl : public KQ_BaseFXCtrl {
- public:
+public:
   KQ_StatBaseFXCtrl();
 
   void Write(KQ_IOF_Virtual& stream) const override;

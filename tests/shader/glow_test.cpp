@@ -56,7 +56,7 @@ TEST(GlowSettings, BlendColorIsTheColourReferenceAndTheUnlimitedStrength) {
 }
 
 class GlowingObject : public ::testing::Test {
- protected:
+protected:
   void SetUp() override {
     manager_ = doc_res_testing::RecordingManager(log_);
     CurrentDocResManager = manager_.get();
@@ -106,16 +106,17 @@ TEST_F(GlowingObject, LoadsTheEffectOnceAndTheChosenBoltImage) {
   }
 }
 
-TEST_F(GlowingObject, ImagesWithoutFramesLeaveTheTexturesNull) {
+TEST_F(GlowingObject, AnImageWithoutFramesLeavesItsTextureNull) {
   KQ_DischargeFXConstructor settings = Bolt();
   settings.secondImage.Store({L"missing.png", 3});
   const std::unique_ptr<KQ_GlowingObj> item = Item(settings);
+  ASSERT_TRUE(manager_->GetImageTextures(settings.secondImage).frames.empty());
   EXPECT_EQ(nullptr, item->Glow().GlowTexture());
-  EXPECT_EQ(nullptr, item->Glow().TopTexture()) << "the pack is not beside this test";
 }
 
 TEST_F(GlowingObject, WithoutAnEffectDrawsNothing) {
   KQ_DischargeFXConstructor settings = Bolt();
+  settings.effectFile.Store({L"missing.dll", 97});
   const std::unique_ptr<KQ_GlowingObj> item = Item(settings);
   ASSERT_EQ(nullptr, item->Glow().Effect());
   TestLight light;

@@ -25,7 +25,7 @@ constexpr D3DCOLOR Transparent = D3DCOLOR_ARGB(0, 0, 0, 0);
 
 // One square particle of the settings' size at (128, 128): the glow passes without a bolt.
 class GlowSquare : public SpriteClass<GlowSquare, KQ_GlowEffectCtrl> {
- public:
+public:
   static constexpr const wchar_t* ClassName = L"GlowSquare";
   GlowSquare() {
     effectFile.Store({L"tessaly.dll", 97});
@@ -39,7 +39,7 @@ class GlowSquare : public SpriteClass<GlowSquare, KQ_GlowEffectCtrl> {
 
 // The plain light showing a picture of the test's own instead of its linked one.
 class PictureLight : public KQ_2D_Light {
- public:
+public:
   void UsePicture(IDirect3DTexture9* texture, UINT width, UINT height) {
     pictureQuad_.entry = TextureEntry(texture, width, height, static_cast<float>(height) / width);
     pictureQuad_.SetPicture(pictureQuad_.entry);
@@ -48,7 +48,7 @@ class PictureLight : public KQ_2D_Light {
 };
 
 class ShaderParticlesOnDevice : public scene_testing::SceneDeviceTest {
- protected:
+protected:
   void SetUp() override {
     SceneDeviceTest::SetUp();
     if (HasFatalFailure()) return;
@@ -171,7 +171,7 @@ TEST_F(ShaderParticlesOnDevice, GlowKeepsWorkingThroughADeviceReset) {
 // A red explosion of a 128-pixel square at the picture's middle, over a flat noise (so its
 // rim is the disc of radius 0.79 of the half size).
 class ExplosionOnDevice : public ShaderParticlesOnDevice {
- protected:
+protected:
   std::unique_ptr<KQ_FXObj> RedExplosion() {
     KQ_ExplosionConstructor settings;
     settings.centre = D3DXVECTOR3(128, 128, 0);

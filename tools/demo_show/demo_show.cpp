@@ -5,6 +5,7 @@
 #include "tools/demo_show/demo_objects.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/effect_slides.h"
+#include "tools/demo_show/storm_slide.h"
 
 namespace demo_show {
 
@@ -64,8 +65,10 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     AddSlide(show, demo, std::move(light));
   }
   AddEffectSlides(show, manager);
-  // The 3D items over the forest lake again, the picture shared with its own slide.
-  if (!AddGardenSlide(show, manager, FileLinkKey{DemoSlides()[1].pictureFile, 2})) {
+  // The 3D items over the forest lake and the shader effects over the mountains again, the
+  // pictures shared with their own slides.
+  if (!AddGardenSlide(show, manager, FileLinkKey{DemoSlides()[1].pictureFile, 2}) ||
+      !AddStormSlide(show, manager, DemoPictureLink(0))) {
     out.MarkFailed();
     return;
   }
