@@ -12,11 +12,13 @@
 #include "items/shader/kq_fx_obj.h"
 #include "items/shader/kq_glowing_obj.h"
 #include "scene/kq_2d_light.h"
+#include "tests/scene/picture_light.h"
 #include "tests/scene/scene_device_test.h"
 
 namespace {
 
 using scene_testing::Blue;
+using scene_testing::PictureLight;
 using scene_testing::Red;
 using scene_testing::White;
 
@@ -34,16 +36,6 @@ public:
   void MoveParticle(Particle& particle) override {
     particle.position = D3DXVECTOR3(128, 128, 0);
     particle.halfWidth = particle.halfHeight = static_cast<float>(size.Get()) / 2;
-  }
-};
-
-// The plain light showing a picture of the test's own instead of its linked one.
-class PictureLight : public KQ_2D_Light {
-public:
-  void UsePicture(IDirect3DTexture9* texture, UINT width, UINT height) {
-    pictureQuad_.entry = TextureEntry(texture, width, height, static_cast<float>(height) / width);
-    pictureQuad_.SetPicture(pictureQuad_.entry);
-    ShareReference(&sceneTexture_, texture);
   }
 };
 
