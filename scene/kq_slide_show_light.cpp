@@ -57,6 +57,8 @@ void KQ_SlideShow_Light::FrameMove(float t) {
   if (frame.event != SlideSchedule::Event::None) {
     current_ = slides_[schedule_.Current()];
     RestartSlide();
+  } else if (currentLightLost_) {
+    RestoreDeviceObjects();
   }
   if (frame.event == SlideSchedule::Event::Started) {
     fadeQuad_ = std::make_unique<ColorScreenQuad>();
@@ -74,6 +76,7 @@ void KQ_SlideShow_Light::RestartSlide() {
   }
   if (KQ_2D_Light* light = current_->GetLight().Get()) light->camera.RestartDrift();
   current_->Restart();
+  currentLightLost_ = false;
 }
 
 void KQ_SlideShow_Light::Render() {
@@ -86,11 +89,13 @@ void KQ_SlideShow_Light::Render() {
 
 void KQ_SlideShow_Light::InvalidateDeviceObjects() {
   for (const RefHolder<KQ_SlideContainer>& slide : slides_) slide->InvalidateDeviceObjects();
+  currentLightLost_ = current_.Get() != nullptr;
 }
 
 void KQ_SlideShow_Light::RestoreDeviceObjects() {
   if (!current_.Get()) return;
   if (KQ_2D_Light* light = current_->GetLight().Get()) light->RestoreDeviceObjects();
+  currentLightLost_ = false;
 }
 
 void KQ_SlideShow_Light::SetPicturePosition(int position) {

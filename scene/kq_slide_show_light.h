@@ -5,7 +5,9 @@
 //
 // The screen player calls, in this order: InitSlide on every slide, SetPicturePosition, then
 // every frame FrameMove and (between BeginScene and EndScene) Render; InvalidateDeviceObjects
-// before a device reset and RestoreDeviceObjects after it. A show without slides plays nothing.
+// before a device reset and RestoreDeviceObjects after it. Should a frame come between the two,
+// its FrameMove restores the current light first, so no light ever draws with what the reset
+// took away. A show without slides plays nothing.
 #pragma once
 
 #include <memory>
@@ -61,4 +63,5 @@ private:
   std::vector<RefHolder<KQ_AudioFile>> audioFiles_;
   SlideSchedule schedule_;
   std::unique_ptr<ColorScreenQuad> fadeQuad_;  // made on the first FrameMove
+  bool currentLightLost_ = false;  // invalidated and not restored since
 };

@@ -2,8 +2,8 @@
 // share the cell, and releasing the last handle destroys the object through its virtual
 // destructor. The show shares its slides this way, each slide its light and its items.
 //
-// A released handle points to no cell; copying it gives another empty handle rather than
-// touching a cell that is gone.
+// A new handle has a cell of its own even without an object (the show's current slide before
+// the first frame); a released handle points to no cell, and copies of it are empty too.
 #pragma once
 
 #include <memory>
@@ -15,43 +15,18 @@ class RefHolder {
 
 public:
   // A new cell holding `object` (none is allowed), counted once.
-  explicit RefHolder(std::unique_ptr<T> object = nullptr) : cell_(new Cell{object.release(), 1}) {}
-  RefHolder(const RefHolder& other) : cell_(other.cell_) { Share(); }
-  RefHolder& operator=(const RefHolder& other) {
-    if (this == &other) return *this;
-    // Counting the source first keeps an assignment between two handles of one cell harmless.
-    Cell* source = other.cell_;
-    if (source) ++source->count;
-    Release();
-    cell_ = source;
-    return *this;
-  }
-  ~RefHolder() { Release(); }
+  explicit RefHolder(std::unique_ptr<T> object = nullptr)
+      : cell_(static_cast<T*>(object.release())) {}
 
   // Lets go of the cell; the last handle of a cell destroys its object and the cell.
-  void Release() {
-    if (!cell_) return;
-    if (--cell_->count <= 0) {
-      delete cell_->object;
-      delete cell_;
-    }
-    cell_ = nullptr;
-  }
+  void Release() { cell_.reset(); }
 
-  T* Get() const { return cell_ ? cell_->object : nullptr; }
-  T* operator->() const { return Get(); }
+  T* Get() const { return cell_.get(); }
+  T* operator->() const { return cell_.get(); }
   // Handles sharing this handle's cell, itself included; 0 once released.
-  int Count() const { return cell_ ? cell_->count : 0; }
+  int Count() const { return static_cast<int>(cell_.use_count()); }
 
 private:
-  struct Cell {
-    T* object;
-    int count;
-  };
-
-  void Share() {
-    if (cell_) ++cell_->count;
-  }
-
-  Cell* cell_;
+  // Made from a plain pointer, so even a null object gets its counted cell.
+  std::shared_ptr<T> cell_;
 };

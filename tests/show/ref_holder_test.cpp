@@ -75,7 +75,7 @@ TEST(RefHolder, CopiesOfAReleasedHandleAreEmpty) {
   EXPECT_EQ(nullptr, copy.Get());
   EXPECT_EQ(0, copy.Count());
   EXPECT_EQ(nullptr, assigned.Get());
-  EXPECT_EQ(1, destroyed);
+  EXPECT_EQ(2, destroyed);  // the released object, and the one the assignment let go of
 }
 
 }  // namespace

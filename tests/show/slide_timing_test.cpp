@@ -86,7 +86,9 @@ TEST(SlideSchedule, PlaysTheShowsOfTheTable) {
       EXPECT_EQ(expected.event, frame.event);
       EXPECT_EQ(expected.current, schedule.Current());
       EXPECT_EQ(expected.alpha != Keep, frame.fades);
-      if (expected.alpha != Keep) EXPECT_NEAR(expected.alpha, frame.alpha, 1e-4f);
+      if (expected.alpha != Keep) {
+        EXPECT_NEAR(expected.alpha, frame.alpha, 1e-4f);
+      }
     }
   }
 }
