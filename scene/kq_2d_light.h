@@ -96,6 +96,8 @@ protected:
   // The first frame of the picture link's textures becomes the picture (none when nothing
   // resolves: the picture is then 0 x 0 and the background is black).
   void ReloadPicture();
+  // A new capture pair of the back buffer's size.
+  void RecreateCaptureTarget();
 
   // The KQ_2D_Light section that ends every effect light's chain, header included.
   friend bool ReadBaseSection(KQ_IOF_Virtual& stream, KQ_2D_Light& light);
