@@ -7,6 +7,7 @@
 #include "document/class_registry.h"
 #include "document/guid_string.h"
 #include "scene/fake_lake_2d.h"
+#include "scene/kq_water_ring_light.h"
 #include "tests/support/section_bytes.h"
 
 namespace {
@@ -93,6 +94,58 @@ TEST(LakeSection, Version1HoldsOnlyTheBumpKey) {
   const FakeLake2D another;
   EXPECT_NE(0, std::memcmp(&defaults.bumpKey.id, &another.bumpKey.id, sizeof(GUID)));
   EXPECT_TRUE(defaults.bumpKey.flag);
+}
+
+TEST(WaterRingSection, Version2RoundTripsEverySetting) {
+  KQ_WaterRingLight water;
+  water.waveSpeed = 10;
+  water.rowDetail = 20;
+  water.columnDetail = 30;
+  water.dropStrength = 40;
+  water.calm = 60;
+  water.depth = 70;
+  water.dropRate.Set(60);
+  water.specular.Set(50);
+  water.shininess.Set(25);
+  water.mode = 1;
+  water.pictureLink.Store({L"shore.jpg", 9});
+  const std::vector<uint8_t> bytes = Written([&](KQ_IOF_Virtual& out) { water.Write(out); });
+
+  const std::unique_ptr<KQ_WaterRingLight> read = ReadLight<KQ_WaterRingLight>(bytes);
+  ASSERT_NE(nullptr, read);
+  EXPECT_EQ(10u, read->waveSpeed.Get());
+  EXPECT_EQ(20u, read->rowDetail.Get());
+  EXPECT_EQ(30u, read->columnDetail.Get());
+  EXPECT_EQ(40u, read->dropStrength.Get());
+  EXPECT_EQ(60u, read->calm.Get());
+  EXPECT_EQ(70u, read->depth.Get());
+  EXPECT_FLOAT_EQ(1.0f, read->dropRate.Result());
+  EXPECT_FLOAT_EQ(0.5f, read->specular.Result());
+  EXPECT_FLOAT_EQ(20.0f, read->shininess.Result());
+  EXPECT_EQ(1, read->mode.Get());
+  EXPECT_TRUE(read->NeedsSceneCapture());
+  EXPECT_TRUE((FileLinkKey{L"shore.jpg", 9}) == read->pictureLink.Key());
+  EXPECT_EQ(bytes, Written([&](KQ_IOF_Virtual& out) { read->Write(out); }));
+}
+
+TEST(WaterRingSection, Version1HoldsOnlyTheMode) {
+  const std::vector<uint8_t> bytes = Written([](KQ_IOF_Virtual& out) {
+    WriteSectionHeader(out, L"KQ_WaterRingLight", 1);
+    out.WriteInt(1);
+    WritePictureSection(out);
+  });
+  const std::unique_ptr<KQ_WaterRingLight> read = ReadLight<KQ_WaterRingLight>(bytes);
+  ASSERT_NE(nullptr, read);
+  EXPECT_EQ(1, read->mode.Get());
+  EXPECT_EQ(0u, read->waveSpeed.Get());
+  EXPECT_EQ(50u, read->dropStrength.Get());
+  EXPECT_EQ(50u, read->calm.Get());
+  EXPECT_EQ(20u, read->depth.Get());
+  // The defaults' exact float scales: 1/60 and 0.8 rounded down.
+  EXPECT_EQ(0.5f, read->dropRate.Result());
+  EXPECT_FLOAT_EQ(0.9f, read->specular.Result());
+  EXPECT_EQ(50 * 0.79999995f, read->shininess.Result());
+  EXPECT_TRUE((FileLinkKey{L"shore.jpg", 9}) == read->pictureLink.Key());
 }
 
 }  // namespace

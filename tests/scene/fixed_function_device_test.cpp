@@ -223,7 +223,9 @@ protected:
   // A black, lit quad facing the camera under one white directional light with a specular
   // material, drawn through an orthographic camera looking down +z. Lighting is per vertex with
   // a local viewer, so the quad lies far off: the eye ray is then nearly the same at every corner.
-  D3DCOLOR DrawLit(const D3DVECTOR& direction, bool specularOn, float specularLevel) {
+  // With `texture`, stage 0 adds it to the (black) lit diffuse colour.
+  D3DCOLOR DrawLit(const D3DVECTOR& direction, bool specularOn, float specularLevel,
+                   IDirect3DTexture9* texture = nullptr) {
     Clear(Blue);
     D3DXMATRIX identity, projection;
     D3DXMatrixIdentity(&identity);
@@ -247,9 +249,10 @@ protected:
     device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
     device->SetRenderState(D3DRS_LIGHTING, TRUE);
     device->SetRenderState(D3DRS_SPECULARENABLE, specularOn);
-    device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
-    device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
-    device->SetTexture(0, nullptr);
+    device->SetTextureStageState(0, D3DTSS_COLOROP, texture ? D3DTOP_ADD : D3DTOP_SELECTARG1);
+    device->SetTextureStageState(0, D3DTSS_COLORARG1, texture ? D3DTA_TEXTURE : D3DTA_DIFFUSE);
+    device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_CURRENT);
+    device->SetTexture(0, texture);
     // The vertex colour stands in for the material's diffuse colour: black, as on the water.
     const D3DCOLOR black = D3DCOLOR_ARGB(0x80, 0, 0, 0);
     const LitVertex quad[4] = {
@@ -264,6 +267,7 @@ protected:
     device->EndScene();
     device->SetRenderState(D3DRS_LIGHTING, FALSE);
     device->SetRenderState(D3DRS_SPECULARENABLE, FALSE);
+    device->SetTexture(0, nullptr);
     return ReadPixel(Width / 2, Height / 2);
   }
 };
@@ -289,6 +293,16 @@ TEST_F(SpecularLightTest, AddsTheHighlightOnlyWhereTheLightMirrorsIntoTheEye) {
     SCOPED_TRACE(c.what);
     EXPECT_COLOR_NEAR(DrawLit(c.direction, c.specularOn, c.level), c.expected, 10);
   }
+}
+
+// The highlight comes on top of a texture when stage 0 adds the texture to the black lit diffuse
+// colour. (Wine's device leaves it out when the stage selects the texture alone.)
+TEST_F(SpecularLightTest, AddsTheHighlightOverATexturePlusTheBlackDiffuse) {
+  IDirect3DTexture9* darkBlue = MakeTexture(8, 8, [](UINT, UINT) { return D3DCOLOR_XRGB(0, 0, 0x80); });
+  const D3DVECTOR intoScreen = {0, 0, 1};
+  EXPECT_COLOR_NEAR(DrawLit(intoScreen, true, 0.5f, darkBlue), D3DCOLOR_XRGB(0x80, 0x80, 0xFF), 10);
+  EXPECT_COLOR_NEAR(DrawLit(intoScreen, false, 0.5f, darkBlue), D3DCOLOR_XRGB(0, 0, 0x80), 10);
+  ReleaseAndNull(&darkBlue);
 }
 
 }  // namespace
