@@ -69,14 +69,7 @@ const TextureList& KQ_DocResManager::GetDllImageTextures(const KQ_ImageFileLink&
 const MeshRecord* KQ_DocResManager::GetMesh(const KQ_MeshFile& link, UINT vertexSize) {
   MeshRecord& mesh = resourceCache_->meshes[link.Key()];
   if (mesh.IsLoaded()) return &mesh;
-  EmbeddedDataList& records = resourceCache_->blobCache[link.Key()];
-  if (records.empty()) {
-    KQ_EmbeddedData record = PackRecord(link);
-    // Only bytes that were found are kept, so a pack that was missing is looked for again.
-    if (record.LoadFromModule(docResCache_->GetModule(record.module), DdsResourceType)) {
-      records.push_back(std::move(record));
-    }
-  }
+  const EmbeddedDataList& records = LinkRecords(link, DdsResourceType);
   if (!records.empty() && !records.front().bytes.empty()) {
     maker_->LoadMeshFromMemory(records.front().bytes.data(), records.front().Size(), vertexSize,
                                mesh);
@@ -87,13 +80,7 @@ const MeshRecord* KQ_DocResManager::GetMesh(const KQ_MeshFile& link, UINT vertex
 ID3DXEffect* KQ_DocResManager::GetEffect(const KQ_HLSLEffectFile& link) {
   ComHolder<ID3DXEffect>& effect = resourceCache_->effects[link.Key()];
   if (!effect.Get()) {
-    EmbeddedDataList& records = resourceCache_->blobCache[link.Key()];
-    if (records.empty()) {
-      KQ_EmbeddedData record = PackRecord(link);
-      if (record.LoadFromModule(docResCache_->GetModule(record.module), RT_RCDATA)) {
-        records.push_back(std::move(record));
-      }
-    }
+    const EmbeddedDataList& records = LinkRecords(link, RT_RCDATA);
     if (!records.empty() && !records.back().bytes.empty()) {
       if (FAILED(maker_->CreateEffect(records.back().bytes.data(), records.back().Size(),
                                       effect.Out()))) {
@@ -104,6 +91,19 @@ ID3DXEffect* KQ_DocResManager::GetEffect(const KQ_HLSLEffectFile& link) {
   ID3DXEffect* shared = effect.Get();
   if (shared) shared->AddRef();
   return shared;
+}
+
+const EmbeddedDataList& KQ_DocResManager::LinkRecords(const KQ_FileLink3& link,
+                                                      const wchar_t* resourceType) {
+  EmbeddedDataList& records = resourceCache_->blobCache[link.Key()];
+  if (records.empty()) {
+    KQ_EmbeddedData record = PackRecord(link);
+    // Only bytes that were found are kept, so a pack that was missing is looked for again.
+    if (record.LoadFromModule(docResCache_->GetModule(record.module), resourceType)) {
+      records.push_back(std::move(record));
+    }
+  }
+  return records;
 }
 
 void KQ_DocResManager::OnLostDevice() {

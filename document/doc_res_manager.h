@@ -67,6 +67,9 @@ public:
   IDirect3DDevice9* Device() const { return maker_->Device(); }
 
 private:
+  // The records behind a link: the document's, else the link's pack resource of that type.
+  const EmbeddedDataList& LinkRecords(const KQ_FileLink3& link, const wchar_t* resourceType);
+
   std::unique_ptr<ResourceMaker> maker_;
   std::unique_ptr<DocResCache> docResCache_;
   std::unique_ptr<ResourceCache> resourceCache_;

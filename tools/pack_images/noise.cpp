@@ -66,4 +66,12 @@ float LineNoise(float x, uint32_t seed) {
   return Lerp(a, b, Fade(x - fx));
 }
 
+float RidgedLineNoise(float x, int octaves, float firstWeight, uint32_t seed) {
+  float ridge = 0.0f, weight = firstWeight;
+  for (int k = 0; k < octaves; ++k, weight *= 0.5f)
+    ridge += weight *
+             (1.0f - std::fabs(2.0f * LineNoise(x * static_cast<float>(1 << k), seed + k) - 1.0f));
+  return ridge;
+}
+
 }  // namespace pack_images

@@ -1,0 +1,315 @@
+// The built-in demo show, embedded in this test program as the saver embeds it ("DDS" 107):
+// loaded, set up and played on a real device the way the screen player does it, its first slides
+// checked pixel by pixel against their pictures; how long loading takes; and every truncation
+// of the document refused as a whole.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <set>
+
+#include "document/archive_string.h"
+#include "document/kq_iof_r.h"
+#include "document/project_document.h"
+#include "scene/picture_view.h"
+#include "tests/show/show_device_test.h"
+#include "tests/support/guarded_bytes.h"
+
+namespace {
+
+using namespace show_testing;
+using scene_testing::Black;
+
+// The document bytes of this program's own resource.
+std::vector<uint8_t> DemoDocumentBytes() {
+  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(ProjectDocumentResource), L"DDS");
+  if (!found) return {};
+  const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
+  return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, found));
+}
+
+// Reads through to a bounded stream and notes where every block of embedded bytes lies.
+class BlockRecorder final : public KQ_IOF_Virtual {
+public:
+  BlockRecorder(ResourceBuffer& buffer, const uint8_t* documentStart)
+      : buffer_(buffer), reader_(buffer), start_(documentStart) {}
+
+  void WriteEmbeddedData(const KQ_EmbeddedData&) override {}
+  void WriteDataBlob(const DataBlob&) override {}
+  void WriteString(const kq_string&) override {}
+  void WriteInt64(int64_t) override {}
+  void WriteFloat(float) override {}
+  void WritePoint(const POINT&) override {}
+  void WriteULong(unsigned long) override {}
+  void WriteUInt(unsigned int) override {}
+  void WriteChar(char) override {}
+  void WriteBool(bool) override {}
+  void WriteInt(int) override {}
+
+  void ReadEmbeddedData(KQ_EmbeddedData& value) override {
+    Record([&] { reader_.ReadEmbeddedData(value); });
+  }
+  void ReadDataBlob(DataBlob& value) override {
+    Record([&] { reader_.ReadDataBlob(value); });
+  }
+  void ReadString(kq_string& value) override { reader_.ReadString(value); }
+  void ReadInt64(int64_t& value) override { reader_.ReadInt64(value); }
+  void ReadFloat(float& value) override { reader_.ReadFloat(value); }
+  void ReadPoint(POINT& value) override { reader_.ReadPoint(value); }
+  void ReadULong(unsigned long& value) override { reader_.ReadULong(value); }
+  void ReadUInt(unsigned int& value) override { reader_.ReadUInt(value); }
+  void ReadChar(char& value) override { reader_.ReadChar(value); }
+  void ReadBool(bool& value) override { reader_.ReadBool(value); }
+  void ReadInt(int& value) override { reader_.ReadInt(value); }
+  bool Failed() const override { return reader_.Failed(); }
+  void MarkFailed() override { reader_.MarkFailed(); }
+
+  // [first, last) byte offsets of each block in the document.
+  std::vector<std::pair<size_t, size_t>> blocks;
+
+private:
+  template <class Read>
+  void Record(Read read) {
+    const size_t first = static_cast<size_t>(buffer_.Cursor() - start_);
+    read();
+    blocks.emplace_back(first, static_cast<size_t>(buffer_.Cursor() - start_));
+  }
+
+  ResourceBuffer& buffer_;
+  KQ_IOF_R<ResourceBuffer> reader_;
+  const uint8_t* start_;
+};
+
+D3DCOLOR Darkened(D3DCOLOR color, float alpha) {
+  auto channel = [&](int shift) {
+    return static_cast<int>(std::lround(((color >> shift) & 0xFF) * (1 - alpha)));
+  };
+  return D3DCOLOR_XRGB(channel(16), channel(8), channel(0));
+}
+
+class DemoShowTest : public ShowDeviceTest {
+protected:
+  // Loads the show and sets it up as the screen player does.
+  void Start() {
+    document = LoadProjectDocument();
+    for (const RefHolder<KQ_SlideContainer>& slide : document.root->Slides()) slide->InitSlide();
+    document.root->SetPicturePosition(PositionFit);
+  }
+
+  void Frame(float t) {
+    document.root->FrameMove(t);
+    device->BeginScene();
+    document.root->Render();
+    device->EndScene();
+  }
+
+  // The colour of `texture` at (u, v), filtered as the device filters it (bilinear, no mipmaps).
+  D3DCOLOR Sample(IDirect3DTexture9* texture, float u, float v) {
+    D3DSURFACE_DESC desc;
+    texture->GetLevelDesc(0, &desc);
+    const float x = u * desc.Width - 0.5f, y = v * desc.Height - 0.5f;
+    const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
+    const float fx = x - x0, fy = y - y0;
+    float channels[3] = {};
+    for (int corner = 0; corner < 4; ++corner) {
+      const int dx = corner % 2, dy = corner / 2;
+      const UINT tx = static_cast<UINT>(std::clamp(x0 + dx, 0, static_cast<int>(desc.Width) - 1));
+      const UINT ty = static_cast<UINT>(std::clamp(y0 + dy, 0, static_cast<int>(desc.Height) - 1));
+      const D3DCOLOR texel = ReadTexel(texture, tx, ty);
+      const float weight = (dx ? fx : 1 - fx) * (dy ? fy : 1 - fy);
+      for (int c = 0; c < 3; ++c) channels[c] += weight * ((texel >> (16 - 8 * c)) & 0xFF);
+    }
+    return D3DCOLOR_XRGB(std::lround(channels[0]), std::lround(channels[1]),
+                         std::lround(channels[2]));
+  }
+
+  KQ_2D_Light& LightOf(size_t slide) { return *document.root->Slides()[slide]->GetLight().Get(); }
+  IDirect3DTexture9* PictureOf(size_t slide) { return LightOf(slide).GetPictureQuad().texture; }
+
+  // Where the picture quad's corners (0, 0) and (w, h) land on screen under the device's current
+  // transforms; from these a pixel finds its place in the picture.
+  void ScreenCorners(const KQ_2D_Light& light, D3DXVECTOR3& topLeft, D3DXVECTOR3& bottomRight) {
+    D3DXMATRIX world, view, projection;
+    device->GetTransform(D3DTS_WORLD, &world);
+    device->GetTransform(D3DTS_VIEW, &view);
+    device->GetTransform(D3DTS_PROJECTION, &projection);
+    const D3DXMATRIX all = world * view * projection;
+    const D3DXVECTOR3 corners[2] = {
+        {0, 0, 0},
+        {static_cast<float>(light.GetPictureWidth()), static_cast<float>(light.GetPictureHeight()), 0}};
+    D3DXVECTOR3 onScreen[2];
+    for (int i = 0; i < 2; ++i) {
+      D3DXVec3TransformCoord(&onScreen[i], &corners[i], &all);
+      onScreen[i].x = (onScreen[i].x + 1) * Width / 2;
+      onScreen[i].y = (1 - onScreen[i].y) * Height / 2;
+    }
+    topLeft = onScreen[0];
+    bottomRight = onScreen[1];
+  }
+
+  // Every probe of the picture area shows the picture at the place the device's transforms give,
+  // darkened by the fade.
+  void ExpectPictureUnderTransforms(size_t slide, float alpha) {
+    D3DXVECTOR3 topLeft, bottomRight;
+    ScreenCorners(LightOf(slide), topLeft, bottomRight);
+    for (UINT y : {48u, 96u, 128u, 170u, 208u}) {
+      for (UINT x : {16u, 80u, 128u, 190u, 240u}) {
+        const float u = (x - topLeft.x) / (bottomRight.x - topLeft.x);
+        const float v = (y - topLeft.y) / (bottomRight.y - topLeft.y);
+        EXPECT_COLOR_NEAR(ReadPixel(x, y), Darkened(Sample(PictureOf(slide), u, v), alpha), 8)
+            << "slide " << slide << " at (" << x << ", " << y << ")";
+      }
+    }
+  }
+
+  void ExpectBarsBlack() {
+    for (UINT y : {0u, 15u, 31u, 225u, 240u, 255u}) {
+      for (UINT x : {0u, 100u, 255u}) {
+        EXPECT_COLOR_NEAR(ReadPixel(x, y), Black, 0) << "bar pixel (" << x << ", " << y << ")";
+      }
+    }
+  }
+
+  ProjectDocument document;
+};
+
+// The fastest of five runs of `work`, in milliseconds.
+template <class Work>
+double FastestMilliseconds(Work work) {
+  LARGE_INTEGER frequency, before, after;
+  QueryPerformanceFrequency(&frequency);
+  double fastest = 1e9;
+  for (int run = 0; run < 5; ++run) {
+    QueryPerformanceCounter(&before);
+    work();
+    QueryPerformanceCounter(&after);
+    fastest = std::min(fastest, 1000.0 * (after.QuadPart - before.QuadPart) / frequency.QuadPart);
+  }
+  return fastest;
+}
+
+TEST_F(DemoShowTest, LoadsItsSlidesWithTheirPicturesInMilliseconds) {
+  const double whole = FastestMilliseconds([] { LoadProjectDocument(); });
+  // The same without the manager record, whose pictures are decoded while it is read.
+  const std::vector<uint8_t> bytes = DemoDocumentBytes();
+  const double root = FastestMilliseconds([&] {
+    kq_string signature;
+    const size_t used = ReadArchiveStringFromMemory(bytes.data(), bytes.size(), signature);
+    ResourceBuffer buffer(bytes.data() + used, bytes.size() - used);
+    KQ_IOF_R<ResourceBuffer> stream(buffer);
+    ReadRootRecord(stream);
+  });
+  std::printf("loading the whole demo document (%zu bytes): %.1f ms; its root record alone: %.3f ms\n",
+              bytes.size(), whole, root);
+  RecordProperty("load_milliseconds", std::to_string(whole));
+  EXPECT_LT(whole, 500.0);
+
+  Start();
+  EXPECT_EQ(document.manager.get(), CurrentDocResManager);
+  ASSERT_GE(document.root->Slides().size(), 4u);
+  for (size_t slide = 0; slide < document.root->Slides().size(); ++slide) {
+    EXPECT_NE(nullptr, PictureOf(slide)) << "slide " << slide;
+    EXPECT_EQ(1024u, LightOf(slide).GetPictureWidth());
+    EXPECT_EQ(768u, LightOf(slide).GetPictureHeight());
+    EXPECT_EQ(1, LightOf(slide).camera.on.Get());
+  }
+}
+
+TEST_F(DemoShowTest, TheFirstFrameShowsTheFirstPictureZoomedAboutItsCentreBetweenBars) {
+  Start();
+  Frame(100);
+  ExpectBarsBlack();
+  // Fit lays the 1024 x 768 picture over the 256-pixel width at a quarter of its size, 32
+  // pixels from the top; the camera starts centred, so it only zooms about the middle.
+  const float zoom = LightOf(0).camera.zoom.Result();
+  const float scale = 0.25f * zoom;
+  for (UINT y : {40u, 80u, 128u, 180u, 215u}) {
+    for (UINT x : {10u, 64u, 128u, 200u, 250u}) {
+      const float u = (512 + (x - 128.0f) / scale) / 1024;
+      const float v = (384 + (y - 128.0f) / scale) / 768;
+      EXPECT_COLOR_NEAR(ReadPixel(x, y), Sample(PictureOf(0), u, v), 8)
+          << "at (" << x << ", " << y << ")";
+    }
+  }
+}
+
+TEST_F(DemoShowTest, FadesTheFirstSlideOutAndTheSecondIn) {
+  Start();
+  const SlideDurations first = document.root->Slides()[0]->Durations();
+  const SlideDurations second = document.root->Slides()[1]->Durations();
+  const float start = 100 - first.fadeIn;
+  // Frames as a saver would draw them, so the camera drifts as it does on screen.
+  float t = 100;
+  auto playUntil = [&](float end) {
+    for (; t + 0.1f < end; t += 0.1f) document.root->FrameMove(t);
+    t = end;
+    Frame(t);
+  };
+  Frame(t);
+  playUntil(start + first.fadeIn + first.display + first.fadeOut / 2);
+  ExpectBarsBlack();
+  ExpectPictureUnderTransforms(0, 0.5f);
+
+  playUntil(start + first.fadeIn + first.display + first.fadeOut + 0.05f);  // the switch frame
+  EXPECT_EQ(document.root->Slides()[1].Get(), document.root->CurrentSlide());
+  EXPECT_COLOR_NEAR(ReadPixel(128, 128), Black, 0);  // the first slide had a fade-in
+  const float secondStart = t;
+
+  playUntil(secondStart + second.fadeIn / 2);
+  ExpectBarsBlack();
+  ExpectPictureUnderTransforms(1, 0.5f);
+  playUntil(secondStart + second.fadeIn + 1);
+  ExpectPictureUnderTransforms(1, 0);
+}
+
+TEST_F(DemoShowTest, EveryTruncationOfTheDocumentIsRefusedAsAWhole) {
+  const std::vector<uint8_t> bytes = DemoDocumentBytes();
+  ASSERT_FALSE(bytes.empty());
+
+  // Where the embedded picture bytes lie: inside one block every cut fails the same read, so
+  // long blocks are tried at their ends and at a stride between.
+  kq_string signature;
+  const size_t afterSignature = ReadArchiveStringFromMemory(bytes.data(), bytes.size(), signature);
+  ResourceBuffer buffer(bytes.data() + afterSignature, bytes.size() - afterSignature);
+  BlockRecorder recorder(buffer, bytes.data());
+  ReadRootRecord(recorder);
+  ReadDocResManagerRecord(recorder);
+  ASSERT_FALSE(recorder.Failed());
+  ASSERT_EQ(0u, buffer.Remaining());
+  std::set<size_t> skipped;
+  for (const auto& [first, last] : recorder.blocks) {
+    for (size_t cut = first + 64; cut + 64 < last; ++cut) {
+      if ((cut - first) % 997 != 0) skipped.insert(cut);
+    }
+  }
+
+  KQ_DocResManager* const before = CurrentDocResManager;
+  size_t tried = 0;
+  for (size_t length = 0; length < bytes.size(); ++length) {
+    if (skipped.count(length)) continue;
+    ++tried;
+    const testing_support::GuardedBytes cut(
+        std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(length)));
+    HRESULT code = S_OK;
+    try {
+      ReadProjectDocument(cut.Data(), cut.Size());
+    } catch (HRESULT thrown) {
+      code = thrown;
+    }
+    ASSERT_EQ(DocumentLoadFailure, code) << "cut after " << length << " bytes";
+    ASSERT_EQ(before, CurrentDocResManager);
+  }
+  std::printf("truncations tried: %zu of %zu lengths\n", tried, bytes.size());
+  const testing_support::GuardedBytes whole(bytes);
+  EXPECT_NO_THROW(ReadProjectDocument(whole.Data(), whole.Size()));
+}
+
+TEST_F(DemoShowTest, ASignatureOfAnotherTextLoadsTheSame) {
+  std::vector<uint8_t> bytes = DemoDocumentBytes();
+  bytes[4] = 'X';  // the signature's first unit
+  const ProjectDocument loaded = ReadProjectDocument(bytes.data(), bytes.size());
+  EXPECT_GE(loaded.root->Slides().size(), 4u);
+}
+
+}  // namespace

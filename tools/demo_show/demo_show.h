@@ -1,0 +1,28 @@
+// The built-in demo show: its slides, each a generated picture on a plain light whose camera
+// drifts slowly, with fades between them; the pictures' file bytes travel in the document's
+// resource-manager section. Later slides add the other lights and the items.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "document/kq_iof_virtual.h"
+#include "tools/pack_images/image.h"
+
+namespace demo_show {
+
+struct DemoSlide {
+  const wchar_t* name;
+  const wchar_t* pictureFile;  // the picture's name in the document
+  pack_images::Image (*paint)();
+  unsigned fadeIn, display, fadeOut;  // seconds
+  unsigned zoom;                      // camera zoom while drifting, percent
+  unsigned speed;                     // camera clock, 50 = real time
+};
+
+const std::vector<DemoSlide>& DemoSlides();
+
+// The whole document, given each slide's picture file bytes in slide order.
+void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles);
+
+}  // namespace demo_show
