@@ -1,5 +1,5 @@
-// Document sections in tests: the bytes a writer produces, and reading them back with a check
-// that every byte was used.
+// Document sections as bytes in tests: what a writer makes of them, and reading bytes back with
+// the check that every one of them was used.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ inline std::vector<uint8_t> Written(const std::function<void(KQ_IOF_Virtual&)>& 
   return writer.Bytes();
 }
 
-// Reads `bytes` with `read` and expects the stream to succeed and be used up.
+// Reads `bytes` with `read` and expects the whole of them to be used.
 template <class Read>
 auto ReadAll(const std::vector<uint8_t>& bytes, Read read) {
   ResourceBuffer buffer(bytes.data(), bytes.size());
