@@ -6,4 +6,4 @@
 // `v` turned by `degrees` (D3DXMatrixRotationZ, row vector times matrix).
 D3DXVECTOR4 TurnedAboutZ(const D3DXVECTOR4& v, double degrees);
 // The angle the directional effects turn by: 360 - angle, without unsigned wrap-around.
-inline double ClockwiseTurn(unsigned int angle) { return 360.0 - static_cast<double>(angle); }
+inline double DirectionalTurn(unsigned int angle) { return 360.0 - static_cast<double>(angle); }

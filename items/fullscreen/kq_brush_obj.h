@@ -16,7 +16,7 @@ public:
   void Update(float t) override { fx_.Update(t); }
   int NeedsSceneCapture() const override { return fx_.NeedsSceneCapture(); }
 
-  KQ_FX_Constructor& Effect() const { return fx_; }
+  KQ_FX_Constructor& Fx() const { return fx_; }
 
 private:
   KQ_FX_Constructor& fx_;  // the clone the base owns

@@ -21,7 +21,7 @@ void KQ_DirectionBased::Bind() {
 }
 
 void KQ_DirectionBased::OnAngleChanged() {
-  direction = TurnedAboutZ({1, 0, 0, 0}, ClockwiseTurn(angle.Get()));
+  direction = TurnedAboutZ({1, 0, 0, 0}, DirectionalTurn(angle.Get()));
 }
 
 void KQ_DirectionBased::ReadDirectionSections(KQ_IOF_Virtual& stream) {

@@ -24,7 +24,7 @@ void KQ_WavesFX::Bind() {
 }
 
 void KQ_WavesFX::OnDirectionChanged() {
-  const double turn = ClockwiseTurn(angle.Get());
+  const double turn = DirectionalTurn(angle.Get());
   direction = TurnedAboutZ({1, 0, 0, 0}, turn);
   normal = TurnedAboutZ(parallelNormal.Get() != 0 ? D3DXVECTOR4(-1, 0, 0, 0)
                                                   : D3DXVECTOR4(0, 1, 0, 0),

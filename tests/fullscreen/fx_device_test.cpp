@@ -15,6 +15,7 @@
 #include "items/fullscreen/kq_move_fx.h"
 #include "items/fullscreen/kq_pattern_brush.h"
 #include "scene/kq_2d_light.h"
+#include "scene/kq_slide_container.h"
 #include "tests/scene/scene_device_test.h"
 
 namespace {
@@ -143,7 +144,7 @@ TEST_F(FullScreenOnDevice, PulseChangesTheBrightnessOverTime) {
   KQ_LightFX pulse;
   pulse.waveform = KQ_LightFX::Square;
   std::unique_ptr<KQ_ABObj> item = pulse.CreateObject();
-  const KQ_FX_Constructor& clock = dynamic_cast<KQ_BrushObj&>(*item).Effect();
+  const KQ_FX_Constructor& clock = dynamic_cast<KQ_BrushObj&>(*item).Fx();
   // At speed 40 the square wave is on while sin(0.2 t) > 0: 0 < t < 15.7 s of the clock.
   const D3DCOLOR Brighter = D3DCOLOR_XRGB(0x59, 0x59, 0x59);  // 1.4 times the gray
   struct Step {
@@ -188,6 +189,57 @@ TEST_F(FullScreenOnDevice, FireBurnsOnItsGridAndNowhereElse) {
   }
   for (UINT x : {20u, 56u, 200u, 240u}) EXPECT_COLOR_NEAR(ReadPixel(x, 128), Black, 2) << x;
   for (UINT y : {20u, 56u, 200u, 240u}) EXPECT_COLOR_NEAR(ReadPixel(128, y), Black, 2) << y;
+}
+
+// Full-screen effects replace the picture's pixels: over the picture ("Main") they cover what
+// was drawn before them, over the captured scene ("MainFX") they take it in.
+TEST_F(FullScreenOnDevice, AsAnEffectTheCopyTakesInTheSceneDrawnBeforeIt) {
+  struct Range {
+    UINT low, high;
+  };
+  struct Case {
+    int asEffect;
+    Range redOnFire, redOnCopy;  // where the fire burns, and 128 pixels to its right
+  } cases[] = {
+      {0, {0, 8}, {0, 8}},           // the copy of the black picture covers the fire
+      {1, {0xC0, 0xFF}, {0x50, 0xFF}},  // the fire, and its half-transparent copy
+  };
+  IDirect3DTexture9* black = Texture(Width, Height, [](UINT, UINT) { return Black; });
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.asEffect);
+    KQ_SlideContainer slide;
+    slide.SetLight(std::make_unique<PictureLight>());
+    auto copy = std::make_unique<KQ_BackgroundCopy>();
+    copy->copyRect.first_extra = 128;
+    copy->asEffect = c.asEffect;
+    auto fire = std::make_unique<KQ_FireFX>();
+    const D3DXVECTOR3 corners[4] = {{32, 32, 0}, {32, 224, 0}, {96, 32, 0}, {96, 224, 0}};
+    for (int i = 0; i < 4; ++i) fire->corners.corners[i] = corners[i];
+    fire->density.Set(200);
+    // Items are drawn from the last to the first: the fire, then the copy.
+    slide.AddItemSettings(std::move(copy));
+    slide.AddItemSettings(std::move(fire));
+    slide.InitSlide();
+    auto& light = static_cast<PictureLight&>(*slide.GetLight().Get());
+    light.UsePicture(black, Width, Height);
+    slide.Resize(Width, Height);
+    slide.Restart();
+    slide.FrameMove(0.1f);
+
+    Clear(Black);
+    ASSERT_EQ(D3D_OK, device->BeginScene());
+    slide.RenderSlide();
+    device->EndScene();
+    const struct {
+      UINT x;
+      Range red;
+    } probes[] = {{64, c.redOnFire}, {192, c.redOnCopy}};
+    for (const auto& p : probes) {
+      const UINT red = (ReadPixel(p.x, Row) >> 16) & 0xFF;
+      EXPECT_GE(red, p.red.low) << p.x;
+      EXPECT_LE(red, p.red.high) << p.x;
+    }
+  }
 }
 
 }  // namespace

@@ -56,9 +56,9 @@ TEST_F(BrushObject, DrawsThroughTheEffectOfItsLinkWithTheMaskOfItsGuid) {
   auto& brush = dynamic_cast<KQ_BrushObj&>(*item);
   ID3DXEffect* effect = CachedEffect(settings.effectFile);
   ASSERT_NE(nullptr, effect);
-  EXPECT_EQ(effect, brush.Effect().Effect());
+  EXPECT_EQ(effect, brush.Fx().Effect());
   EXPECT_EQ(2u, References(effect)) << "the cache's and the item's";
-  EXPECT_EQ(mask, brush.Effect().GetMaskTexture());
+  EXPECT_EQ(mask, brush.Fx().GetMaskTexture());
   EXPECT_EQ(2u, References(mask));
   EXPECT_EQ(nullptr, settings.Effect()) << "only the clone loads";
 
@@ -76,7 +76,7 @@ TEST_F(BrushObject, DrawsThroughTheEffectOfItsLinkWithTheMaskOfItsGuid) {
 TEST_F(BrushObject, AGuidWithoutATextureLeavesNoMaskAndAnEmptyEntry) {
   KQ_LightFX settings;
   std::unique_ptr<KQ_ABObj> item = settings.CreateObject();
-  EXPECT_EQ(nullptr, dynamic_cast<KQ_BrushObj&>(*item).Effect().GetMaskTexture());
+  EXPECT_EQ(nullptr, dynamic_cast<KQ_BrushObj&>(*item).Fx().GetMaskTexture());
   ASSERT_EQ(1u, Cache().guidTextures.count(settings.maskKey));
   EXPECT_EQ(nullptr, Cache().guidTextures[settings.maskKey]);
 }
@@ -123,7 +123,7 @@ TEST_F(BrushObject, NeedsSceneCaptureCountsOnePerItemWhateverIsStored) {
 TEST_F(BrushObject, UpdatesRunTheClonesClockWhichARestartLeavesAlone) {
   KQ_LightFX settings;
   std::unique_ptr<KQ_ABObj> item = settings.CreateObject();
-  const KQ_FX_Constructor& clone = dynamic_cast<KQ_BrushObj&>(*item).Effect();
+  const KQ_FX_Constructor& clone = dynamic_cast<KQ_BrushObj&>(*item).Fx();
   item->Update(0.05f);
   item->Update(0.1f);
   EXPECT_NEAR(4.0f, clone.LocalTime(), 1e-5f);  // 0.1 s at speed 40

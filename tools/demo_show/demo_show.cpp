@@ -3,6 +3,7 @@
 #include "document/doc_res_manager.h"
 #include "document/project_document.h"
 #include "tools/demo_show/demo_pictures.h"
+#include "tools/demo_show/effect_slides.h"
 
 namespace demo_show {
 
@@ -16,13 +17,17 @@ const std::vector<DemoSlide>& DemoSlides() {
   return slides;
 }
 
+FileLinkKey DemoPictureLink(size_t slide) {
+  return {DemoSlides()[slide].pictureFile, static_cast<int64_t>(slide + 1)};
+}
+
 void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles) {
   KQ_SlideShow_Light show;
   KQ_DocResManager manager;
   for (size_t i = 0; i < DemoSlides().size(); ++i) {
     const DemoSlide& demo = DemoSlides()[i];
     // The picture is an embedded file: the link names it, the manager's map holds its bytes.
-    const FileLinkKey picture{demo.pictureFile, static_cast<int64_t>(i + 1)};
+    const FileLinkKey picture = DemoPictureLink(i);
     KQ_EmbeddedData file;
     file.name = demo.pictureFile;
     file.bytes = pictureFiles[i];
@@ -41,6 +46,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     slide->SetLight(std::move(light));
     show.AddSlide(std::move(slide));
   }
+  AddEffectSlides(show, manager);
   WriteProjectDocument(out, show, manager);
 }
 
