@@ -4,6 +4,7 @@
 #include "document/project_document.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/effect_slides.h"
+#include "tools/demo_show/light_slides.h"
 
 namespace demo_show {
 
@@ -47,6 +48,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     show.AddSlide(std::move(slide));
   }
   AddEffectSlides(show, manager);
+  AddLightSlides(show, manager);
   WriteProjectDocument(out, show, manager);
 }
 
