@@ -3,7 +3,6 @@
 #include <objbase.h>
 
 #include <algorithm>
-#include <cstring>
 #include <initializer_list>
 #include <utility>
 
@@ -12,18 +11,13 @@
 #include "document/guid_string.h"
 #include "scene/clear_bound_surfaces.h"
 #include "scene/copy_texture.h"
+#include "scene/float_bits.h"
 #include "scene/current_device.h"
 #include "scene/picture_view.h"
 
 REGISTER_DOCUMENT_FAMILY_CLASS(FakeLake2D, KQ_2D_Light);
 
 namespace {
-
-DWORD FloatBits(float value) {
-  DWORD bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  return bits;
-}
 
 // 128 << n pixels, with n kept within what the device can hold (the stored Int is unchecked).
 UINT ReflectionSide(int n) {
@@ -178,17 +172,6 @@ void FakeLake2D::RestoreDeviceObjects() {
   RecreateCaptureTarget();
 }
 
-void FakeLake2D::DrawColorQuad(const ColorQuad& quad) const {
-  IDirect3DDevice9* device = CurrentDevice;
-  device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-  device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
-  device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
-  quad.Bind();
-  quad.Draw();
-  device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-  device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
-}
-
 void FakeLake2D::RenderBackground() {
   IDirect3DDevice9* device = CurrentDevice;
   ClearBoundSurfaces(D3DCLEAR_ZBUFFER, 0xFF000000, 1.0f, 0);
@@ -203,6 +186,6 @@ void FakeLake2D::RenderBackground() {
   device->SetTexture(1, nullptr);
   device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
   device->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
-  DrawColorQuad(tintQuad_);
-  DrawColorQuad(bandQuad_);
+  DrawInVertexColours(tintQuad_);
+  DrawInVertexColours(bandQuad_);
 }

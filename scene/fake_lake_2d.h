@@ -51,7 +51,6 @@ private:
   // The lake mesh, the tint and the band for the current picture and settings.
   void UpdateLakeGeometry();
   void SetBumpStages() const;
-  void DrawColorQuad(const ColorQuad& quad) const;
 
   IDirect3DTexture9* reflectionTexture_ = nullptr;  // square copy of the picture
   ColorQuad tintQuad_;

@@ -125,16 +125,7 @@ void KQ_2D_Light::OnPictureChanged() {
   Resize(targetWidth_, targetHeight_);
 }
 
-void KQ_2D_Light::DrawFadeQuad(const ColorScreenQuad& quad) {
-  IDirect3DDevice9* device = CurrentDevice;
-  device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-  device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
-  device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
-  quad.Bind();
-  quad.Draw();
-  device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-  device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
-}
+void KQ_2D_Light::DrawFadeQuad(const ColorScreenQuad& quad) { DrawInVertexColours(quad); }
 
 void KQ_2D_Light::BeginSceneCapture() {
   if (!captureTarget_.HasTextures()) return;

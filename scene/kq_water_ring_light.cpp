@@ -1,24 +1,16 @@
 #include "scene/kq_water_ring_light.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "document/class_registry.h"
 #include "document/doc_res_manager.h"
 #include "scene/clear_bound_surfaces.h"
 #include "scene/current_device.h"
+#include "scene/float_bits.h"
 #include "scene/picture_view.h"
 #include "scene/water_ring_parameters.h"
 
 REGISTER_DOCUMENT_FAMILY_CLASS(KQ_WaterRingLight, KQ_2D_Light);
 
 namespace {
-
-float FloatFromBits(uint32_t bits) {
-  float value;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
 
 const RippleEye WaterEye = {0, 120, 0};  // the water camera's place
 

@@ -127,4 +127,17 @@ TEST_F(FlameDeviceTest, TheFireBurnsOverTheLowerPartOfThePicture) {
   EXPECT_GT(litBelow, 100);
 }
 
+TEST_F(FlameDeviceTest, WithoutItsBumpImageTheHazeIsOffAndNothingIsCaptured) {
+  GivePicture(flame.pictureLink, stripes_, Width, Height);
+  flame.fireOn = 0;
+  flame.distortion.bumpLink.Store({L"tessaly.dll", 9999});  // no such image: an empty list
+  StartSlide(flame);
+  EXPECT_FALSE(flame.distortion.Loaded());
+  EXPECT_EQ(0, flame.distortionOn.Get());
+  EXPECT_FALSE(flame.NeedsSceneCapture());
+  DrawFrame(flame, 0.2f);
+  EXPECT_TRUE(DrawingOnTheBackBuffer());
+  EXPECT_COLOR_NEAR(ReadPixel(11, 128), White, 8);
+}
+
 }  // namespace

@@ -2,25 +2,16 @@
 // distortion's parameters, and the one test that decides both the capture and its end.
 #include <gtest/gtest.h>
 
-#include "document/class_registry.h"
 #include "scene/flame_quad.h"
 #include "scene/kq_flame_light.h"
 #include "tests/document/fake_device_objects.h"
 #include "tests/fullscreen/recording_effect.h"
-#include "tests/support/section_bytes.h"
+#include "tests/lights/read_light.h"
 
 namespace {
 
-using testing_support::ReadAll;
+using lights_testing::ReadLight;
 using testing_support::Written;
-
-std::unique_ptr<KQ_FlameLight> ReadFlame(const std::vector<uint8_t>& bytes) {
-  std::unique_ptr<KQ_2D_Light> light =
-      ReadAll(bytes, [](KQ_IOF_Virtual& in) { return ReadFamilyByClassName<KQ_2D_Light>(in); });
-  auto* flame = dynamic_cast<KQ_FlameLight*>(light.get());
-  if (flame) light.release();
-  return std::unique_ptr<KQ_FlameLight>(flame);
-}
 
 TEST(FlameSection, Version2RoundTripsTheLightTheDistortionAndTheFire) {
   KQ_FlameLight flame;
@@ -37,7 +28,7 @@ TEST(FlameSection, Version2RoundTripsTheLightTheDistortionAndTheFire) {
   flame.pictureLink.Store({L"hearth.jpg", 6});
   const std::vector<uint8_t> bytes = Written([&](KQ_IOF_Virtual& out) { flame.Write(out); });
 
-  const std::unique_ptr<KQ_FlameLight> read = ReadFlame(bytes);
+  const std::unique_ptr<KQ_FlameLight> read = ReadLight<KQ_FlameLight>(bytes);
   ASSERT_NE(nullptr, read);
   EXPECT_EQ(0, read->fireOn.Get());
   EXPECT_EQ(40u, read->fireOffset.Get());
@@ -63,7 +54,7 @@ TEST(FlameSection, Version1SetsTheFiresSpeedAndDropsTwoOldLinks) {
     WriteSettings(out, KQ_FileLink3(1, L"old.dll"), KQ_FileLink3(2, L"old.dll"));
     KQ_2D_Light().Write(out);
   });
-  const std::unique_ptr<KQ_FlameLight> read = ReadFlame(bytes);
+  const std::unique_ptr<KQ_FlameLight> read = ReadLight<KQ_FlameLight>(bytes);
   ASSERT_NE(nullptr, read);
   EXPECT_EQ(0, read->distortionOn.Get());
   EXPECT_EQ(7u, read->fireOffset.Get());

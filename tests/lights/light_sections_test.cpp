@@ -4,26 +4,15 @@
 
 #include <cstring>
 
-#include "document/class_registry.h"
 #include "document/guid_string.h"
 #include "scene/fake_lake_2d.h"
 #include "scene/kq_water_ring_light.h"
-#include "tests/support/section_bytes.h"
+#include "tests/lights/read_light.h"
 
 namespace {
 
-using testing_support::ReadAll;
+using lights_testing::ReadLight;
 using testing_support::Written;
-
-// The light of that class read back from `bytes`.
-template <class Light>
-std::unique_ptr<Light> ReadLight(const std::vector<uint8_t>& bytes) {
-  std::unique_ptr<KQ_2D_Light> light =
-      ReadAll(bytes, [](KQ_IOF_Virtual& in) { return ReadFamilyByClassName<KQ_2D_Light>(in); });
-  Light* typed = dynamic_cast<Light*>(light.get());
-  if (typed) light.release();
-  return std::unique_ptr<Light>(typed);
-}
 
 void WritePictureSection(KQ_IOF_Virtual& out) {
   KQ_2D_Light base;

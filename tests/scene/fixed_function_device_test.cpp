@@ -6,19 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 
 #include "scene/com_references.h"
+#include "scene/float_bits.h"
 #include "tests/scene/scene_device_test.h"
 
 namespace scene_testing {
 namespace {
-
-DWORD FloatBits(float value) {
-  DWORD bits;
-  std::memcpy(&bits, &value, sizeof bits);
-  return bits;
-}
 
 // Two texture-coordinate sets over the quad: set 0 spans the texture, set 1 stays at u = 0.25.
 struct BumpVertex {

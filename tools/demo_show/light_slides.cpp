@@ -58,6 +58,9 @@ void AddLightSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager) {
   for (const LightSlide& demo : LightSlides) {
     std::unique_ptr<KQ_2D_Light> light = demo.make();
     light->pictureLink.Store(DemoPictureLink(demo.picture));
+    light->camera.on = 1;
+    light->camera.zoom.Set(110);
+    light->camera.speed.Set(30);
     auto slide = std::make_unique<KQ_SlideContainer>();
     slide->fadeIn = 1;
     slide->display = 9;
