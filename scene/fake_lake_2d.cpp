@@ -19,11 +19,16 @@ REGISTER_DOCUMENT_FAMILY_CLASS(FakeLake2D, KQ_2D_Light);
 
 namespace {
 
-// 128 << n pixels, with n kept within what the device can hold (the stored Int is unchecked).
+// The largest reflection: a 4096-pixel square with its mip chain is about 85 MB already.
+constexpr DWORD LargestReflection = 4096;
+
+// 128 << n pixels, with n kept within what the device holds and the process can afford (the
+// stored Int is unchecked).
 UINT ReflectionSide(int n) {
   D3DCAPS9 caps = {};
   CurrentDevice->GetDeviceCaps(&caps);
-  const DWORD largest = std::max<DWORD>(std::min(caps.MaxTextureWidth, caps.MaxTextureHeight), 128);
+  const DWORD largest = std::max<DWORD>(
+      std::min({caps.MaxTextureWidth, caps.MaxTextureHeight, LargestReflection}), 128);
   UINT side = 128;
   for (int i = 0; i < n && side * 2 <= largest; ++i) side *= 2;
   return side;

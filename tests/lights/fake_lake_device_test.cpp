@@ -2,6 +2,7 @@
 // map pushes the reflection one way and, half a turn of its matrix later, the other.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "scene/fake_lake_2d.h"
@@ -100,6 +101,26 @@ TEST_F(FakeLakeDeviceTest, WithoutAPictureOrABumpTextureTheLakeDrawsNothingBroke
   Clear(White);
   DrawFrame(lake, 0);
   EXPECT_COLOR_NEAR(ReadPixel(64, 240), Black, 4);
+}
+
+TEST_F(FakeLakeDeviceTest, TheReflectionSizeStaysWithinWhatTheDeviceHolds) {
+  D3DCAPS9 caps;
+  device->GetDeviceCaps(&caps);
+  const UINT largest = std::min<UINT>(4096, caps.MaxTextureWidth);
+  struct Case {
+    int stored;
+    UINT side;
+  } cases[] = {{1, 256}, {0, 128}, {-3, 128}, {40, largest}, {5, largest}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    lake.reflectionSize = c.stored;
+    StartSlide(lake);
+    ASSERT_NE(nullptr, lake.ReflectionTexture());
+    D3DSURFACE_DESC desc;
+    lake.ReflectionTexture()->GetLevelDesc(0, &desc);
+    EXPECT_EQ(c.side, desc.Width);
+    EXPECT_EQ(desc.Width, desc.Height);
+  }
 }
 
 }  // namespace
