@@ -6,7 +6,6 @@ void DrawItems(KQ_2D_Light& light, const std::vector<RefHolder<KQ_ABObj>>& items
   light.ShowPictureAsScene();
   for (auto item = items.rbegin(); item != items.rend(); ++item) {
     KQ_ABObj* object = item->Get();
-    if (!object) continue;
     // Without a capture (the pair is gone until the next restore) the scene stays the picture.
     if (object->NeedsSceneCapture() != 0 && light.IsCapturing()) {
       IDirect3DTexture9* scene = nullptr;

@@ -14,6 +14,9 @@
 #include "items/fullscreen/kq_light_fx.h"
 #include "items/fullscreen/kq_move_fx.h"
 #include "items/fullscreen/kq_pattern_brush.h"
+#include "items/fullscreen/kq_underwater_fx.h"
+#include "items/fullscreen/kq_water_fx.h"
+#include "items/fullscreen/kq_waves_fx.h"
 #include "scene/kq_2d_light.h"
 #include "scene/kq_slide_container.h"
 #include "tests/scene/scene_device_test.h"
@@ -91,6 +94,78 @@ protected:
   std::unique_ptr<PictureLight> light_;
   std::vector<IDirect3DTexture9*> textures_;
 };
+
+// Checks every call against the loaded effect: the technique exists, and each parameter exists
+// with the type and size the call gives it. Draws nothing.
+class CheckingEffect final : public EffectCalls {
+public:
+  explicit CheckingEffect(ID3DXEffect* effect) : effect_(effect) {}
+
+  void SetTechnique(const char* name) override {
+    EXPECT_NE(nullptr, effect_->GetTechniqueByName(name)) << "technique " << name;
+    ++checked;
+  }
+  void SetFloat(const char* name, float) override { Expect(name, D3DXPT_FLOAT, 1); }
+  void SetFloatArray(const char* name, const float*, UINT count) override {
+    Expect(name, D3DXPT_FLOAT, count);
+  }
+  void SetTexture(const char* name, IDirect3DBaseTexture9*) override {
+    Expect(name, D3DXPT_TEXTURE, 0);
+  }
+  void SetMatrix(const char* name, const D3DXMATRIX&) override { Expect(name, D3DXPT_FLOAT, 16); }
+  void DrawQuad(KQ_ABRender&, const KQ_SimpleMesh<DX_V::PT>&) override {}
+  void DrawIndexed(KQ_ABRender&, const KQ_IndexedMesh<DX_V::PT>&) override {}
+
+  int checked = 0;  // calls checked so far
+
+private:
+  // `values` floats in the parameter (0 for an object).
+  void Expect(const char* name, D3DXPARAMETER_TYPE type, UINT values) {
+    D3DXHANDLE handle = effect_->GetParameterByName(nullptr, name);
+    ASSERT_NE(nullptr, handle) << "parameter " << name;
+    D3DXPARAMETER_DESC desc;
+    ASSERT_EQ(D3D_OK, effect_->GetParameterDesc(handle, &desc));
+    EXPECT_EQ(type, desc.Type) << name;
+    EXPECT_EQ(values, desc.Rows * desc.Columns) << name;
+    ++checked;
+  }
+
+  ID3DXEffect* effect_;
+};
+
+// What each effect item sets is what its effect in the pack offers.
+TEST_F(FullScreenOnDevice, EveryCallMatchesTheParametersOfThePacksEffect) {
+  IDirect3DTexture9* tile = Texture(64, 64, [](UINT, UINT) { return Red; });
+  const auto withTile = [&](std::unique_ptr<KQ_PatternBrush> brush) {
+    brush->patternImage.Store({L"tile.png", 1});
+    GiveImage(brush->patternImage, tile, 64, 64);
+    return brush;
+  };
+  const std::function<std::unique_ptr<KQ_FX_Constructor>()> makers[] = {
+      [&] { return withTile(std::make_unique<KQ_PatternBrush>()); },
+      [&] { return withTile(std::make_unique<KQ_PatternBrushC>()); },
+      [] { return std::make_unique<KQ_BackgroundCopy>(); },
+      [] { return std::make_unique<KQ_LightFX>(); },
+      [] { return std::make_unique<KQ_UnderwaterFX>(); },
+      [] { return std::make_unique<KQ_WavesFX>(); },
+      [] { return std::make_unique<KQ_MoveFX>(); },
+      [] { return std::make_unique<KQ_WaterFX>(); },
+      [] { return std::make_unique<KQ_FireFX>(); },
+  };
+  ShowPicture(Texture(Width, Height, [](UINT, UINT) { return Gray; }));
+  for (const auto& make : makers) {
+    const std::unique_ptr<KQ_FX_Constructor> fx = make();
+    SCOPED_TRACE(testing::Message() << "effect " << fx->effectFile.Key().id);
+    for (int asEffect : {0, 1}) {
+      fx->asEffect = asEffect;
+      fx->CreateDeviceObjects(nullptr);
+      ASSERT_NE(nullptr, fx->Effect());
+      CheckingEffect effect(fx->Effect());
+      fx->ApplyEffectWith(effect, *light_);
+      EXPECT_GE(effect.checked, 5);
+    }
+  }
+}
 
 struct Probe {
   UINT x;

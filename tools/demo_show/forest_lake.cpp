@@ -46,24 +46,20 @@ const TreeRow Rows[] = {
     {0.016f, 0.13f, Horizon + 0.002f, 53, Hex(0x1A3A2A)},
 };
 
-float Random01(int i, uint32_t seed) {
-  return static_cast<float>(HashPoint(i, 0, seed) & 0xFFFF) / 65535.0f;
-}
-
 // One row of firs at (x, y): alpha is the cover.
 Rgba Firs(const TreeRow& row, float x, float y) {
   Rgba colour = {};
   const int nearest = static_cast<int>(std::floor(x / row.spacing));
   for (int i = nearest - 2; i <= nearest + 2; ++i) {
-    const float foot = (i + 0.1f + 0.8f * Random01(i, row.seed)) * row.spacing;
+    const float foot = (i + 0.1f + 0.8f * Random01(i, 0, row.seed)) * row.spacing;
     // Clumps of tall firs and thinner stretches, every tree a little different.
     const float clump = LineNoise(foot * 7.0f, row.seed + 3);
     const float height =
-        row.height * (0.3f + 0.7f * clump) * (0.6f + 0.4f * Random01(i, row.seed + 1));
+        row.height * (0.3f + 0.7f * clump) * (0.6f + 0.4f * Random01(i, 0, row.seed + 1));
     const float h = (row.baseline - y) / height;  // 0 at the foot, 1 at the tip
     if (h < 0.0f || h > 1.0f) continue;
     // Tiers of branches: the width saw-tooths as it narrows to the tip.
-    const float tier = std::fmod(h * 6.0f + Random01(i, row.seed + 2), 1.0f);
+    const float tier = std::fmod(h * 6.0f + Random01(i, 0, row.seed + 2), 1.0f);
     const float halfWidth = 0.22f * height * (1.0f - h) * (0.6f + 0.4f * (1.0f - tier));
     const float inside = Fill(std::fabs(x - foot) - halfWidth, 0.0012f);
     // Lit from the upper left.
@@ -85,9 +81,9 @@ Rgba Above(float x, float y) {
 float ReedCover(float x, float y) {
   float cover = 0.0f;
   for (int i = 0; i < 14; ++i) {
-    const float foot = 0.02f + 0.025f * i + 0.012f * Random01(i, 61);
-    const float height = 0.14f + 0.16f * Random01(i, 67) * (1.0f - i / 16.0f);
-    const float bend = (Random01(i, 71) - 0.3f) * 0.05f;
+    const float foot = 0.02f + 0.025f * i + 0.012f * Random01(i, 0, 61);
+    const float height = 0.14f + 0.16f * Random01(i, 0, 67) * (1.0f - i / 16.0f);
+    const float bend = (Random01(i, 0, 71) - 0.3f) * 0.05f;
     const float t = (1.02f - y) / height;
     if (t < 0.0f || t > 1.0f) continue;
     const float centre = foot + bend * t * t;

@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
   std::vector<std::vector<uint8_t>> pictures;
   for (const demo_show::DemoSlide& slide : demo_show::DemoSlides()) {
     pictures.emplace_back();
-    const HRESULT hr = pack_images::EncodeImage(slide.paint(), false,
-                                                pack_images::ImageFileFormat::Jpeg, pictures.back());
+    const HRESULT hr = pack_images::EncodeImage(
+        slide.paint(), false, pack_images::ImageFileFormat::Jpeg, pictures.back());
     if (FAILED(hr)) {
       std::fprintf(stderr, "write_demo_show: %ls: error 0x%08lX\n", slide.pictureFile,
                    static_cast<unsigned long>(hr));

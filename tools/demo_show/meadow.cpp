@@ -61,10 +61,6 @@ Rgba Tree(float x, float y) {
   return colour;
 }
 
-float Random01(int i, int j, uint32_t seed) {
-  return static_cast<float>(HashPoint(i, j, seed) & 0xFFFF) / 65535.0f;
-}
-
 // The near meadow: grass streaks and flowers on a grid of cells that grow with nearness.
 Rgba Meadow(Rgba behind, float x, float y) {
   const float near = Clamp01((y - MeadowTop) / (1.0f - MeadowTop));
@@ -85,7 +81,8 @@ Rgba Meadow(Rgba behind, float x, float y) {
     for (int dj = -1; dj <= 1; ++dj) {
       const int ci = i + di, cj = j + dj;
       if (Random01(ci, cj, 137) > 0.45f) continue;
-      const Vec2 centre = {(ci + Random01(ci, cj, 139)) * cell, (cj + Random01(ci, cj, 149)) * cell};
+      const Vec2 centre = {(ci + Random01(ci, cj, 139)) * cell,
+                           (cj + Random01(ci, cj, 149)) * cell};
       const float radius = cell * (0.18f + 0.14f * Random01(ci, cj, 151));
       const float d = Length({x - centre.x, (y - centre.y) * 1.25f}) - radius;
       const Rgba petal = petals[HashPoint(ci, cj, 157) % 5];

@@ -8,6 +8,10 @@ namespace demo_show {
 
 using namespace pack_images;
 
+float Random01(int i, int j, uint32_t seed) {
+  return static_cast<float>(HashPoint(i, j, seed) & 0xFFFF) / 65535.0f;
+}
+
 Rgba SkyColour(const Sky& sky, float x, float y) {
   Rgba colour = Ramp(sky.ramp.data(), static_cast<int>(sky.ramp.size()), y / sky.horizon);
   // The glow spreads along the horizon more than upwards.
@@ -35,10 +39,8 @@ Rgba SkyColour(const Sky& sky, float x, float y) {
 
 float RidgeTop(const Range& range, float horizon, float x) {
   const float f = x * range.frequency;
-  const float ridge = range.peaks
-                          ? RidgedLineNoise(f, 5, 0.55f, range.seed)
-                          : 0.6f * LineNoise(f, range.seed) + 0.3f * LineNoise(f * 2.7f, range.seed + 1) +
-                                0.1f * LineNoise(f * 7.3f, range.seed + 2);
+  const float ridge =
+      range.peaks ? RidgedLineNoise(f, 5, 0.55f, range.seed) : RollingLineNoise(f, range.seed);
   return horizon - range.base - range.relief * (ridge - 0.3f);
 }
 
@@ -56,7 +58,8 @@ Rgba OverRanges(Rgba behind, const std::vector<Range>& ranges, float horizon, fl
     auto height = [&](float u) {
       return FractalNoise(u * 5.0f, y * 8.0f, 1 << 14, 3, 0.5f, range.seed + 5);
     };
-    const float facing = std::fmax(-1.0f, std::fmin(1.0f, (height(x + 0.004f) - height(x - 0.004f)) * 4.0f));
+    const float slope = (height(x + 0.004f) - height(x - 0.004f)) * 4.0f;
+    const float facing = std::fmax(-1.0f, std::fmin(1.0f, slope));
     Rgba land = Scaled(range.colour, 1.0f - 0.3f * depth + texture + 0.3f * facing);
     if (range.snowLevel > 0.0f) {
       // Caps on the peaks: the higher a crest rises above the snow level, the further the snow

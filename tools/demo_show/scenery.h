@@ -1,6 +1,6 @@
 // What the demo show's pictures are painted from: a sky with its sun, glow and clouds, ranges of
 // hills and mountains fading into the distance, and calm water mirroring what stands above it.
-// Coordinates are in picture heights: x from 0 to the aspect, y from 0 (top) to 1 (bottom).
+// Coordinates are in picture heights: x from 0 to width / height, y from 0 (top) to 1 (bottom).
 #pragma once
 
 #include <cmath>
@@ -20,7 +20,10 @@ using pack_images::Vec2;
 
 constexpr int PictureWidth = 1024;
 constexpr int PictureHeight = 768;
-constexpr float Aspect = static_cast<float>(PictureWidth) / PictureHeight;
+
+// A fraction in 0..1 fixed for the lattice point (i, j) and the seed: for scattering trees,
+// flowers and reeds.
+float Random01(int i, int j, uint32_t seed);
 
 // Paints a demo picture: shade(x, y) in picture heights, alpha ignored.
 template <class Shade>

@@ -63,8 +63,7 @@ float RidgeTop(const Range& range, float x) {
   if (range.outline == Outline::Peaks) {
     ridge = RidgedLineNoise(f, 5, 0.55f, range.seed);
   } else {
-    ridge = 0.6f * LineNoise(f, range.seed) + 0.3f * LineNoise(f * 2.7f, range.seed + 1) +
-            0.1f * LineNoise(f * 7.3f, range.seed + 2);
+    ridge = RollingLineNoise(f, range.seed);
   }
   float top = Horizon - range.base - range.relief * (ridge - 0.3f);
   // Fir tops along the near shore.

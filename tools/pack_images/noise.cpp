@@ -74,4 +74,9 @@ float RidgedLineNoise(float x, int octaves, float firstWeight, uint32_t seed) {
   return ridge;
 }
 
+float RollingLineNoise(float x, uint32_t seed) {
+  return 0.6f * LineNoise(x, seed) + 0.3f * LineNoise(x * 2.7f, seed + 1) +
+         0.1f * LineNoise(x * 7.3f, seed + 2);
+}
+
 }  // namespace pack_images
