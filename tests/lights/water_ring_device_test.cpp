@@ -3,10 +3,8 @@
 // captured scene.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <cstdlib>
-#include <vector>
-#include <d3dx9math.h>
 
 #include "scene/kq_water_ring_light.h"
 #include "tests/lights/light_device_test.h"
@@ -77,13 +75,6 @@ TEST_F(WaterRingDeviceTest, ARingSpreadsFromTheDropAndTheRestStaysThePicture) {
   EXPECT_GT(early, 0) << "the drop lights up at once";
   for (int i = 0; i < 12; ++i) water.FrameMove(t += 0.03f);
   DrawFrame(water, t += 0.03f);
-  { DWORD l, sp, ao; BOOL en; D3DMATERIAL9 m; device->GetRenderState(D3DRS_LIGHTING, &l); device->GetRenderState(D3DRS_SPECULARENABLE, &sp); device->GetLightEnable(0, &en); device->GetMaterial(&m); device->GetRenderState(D3DRS_LOCALVIEWER, &ao);
-    std::vector<RippleVertex> vs(water.Surface().Grid().Cells()); water.Surface().FillVertices(vs.data(), {0,120,0});
-    const RippleVertex& q = vs[64*128+64]; printf("DBG v %f %f %f n %f %f %f c %08lx uv %f %f  w %f h %f\n", q.x,q.y,q.z,q.nx,q.ny,q.nz,q.color,q.u,q.v, water.Surface().Width(), water.Surface().Height());
-    D3DXMATRIX vm; device->GetTransform(D3DTS_VIEW, &vm); printf("DBG view %f %f %f %f / %f %f %f %f / %f %f %f %f / %f %f %f %f\n", vm._11,vm._12,vm._13,vm._14,vm._21,vm._22,vm._23,vm._24,vm._31,vm._32,vm._33,vm._34,vm._41,vm._42,vm._43,vm._44);
-    IDirect3DVertexBuffer9* sb = nullptr; UINT off, str; device->GetStreamSource(0, &sb, &off, &str); DWORD fvf; device->GetFVF(&fvf); DWORD op; device->GetTextureStageState(0, D3DTSS_COLOROP, &op);
-    printf("DBG stream %p stride %u fvf %lx op %lu\n", (void*)sb, str, fvf, op);
-    printf("DBG lighting %lu spec %lu light %d mat spec %f power %f lv %lu\n", l, sp, en, m.Specular.r, m.Power, ao); }
   const int later = LitRadius(drop.x, drop.y);
   EXPECT_GT(later, early + 8) << "the ring moves outward";
   // Far from the drop the water is still calm and shows the grey picture.
