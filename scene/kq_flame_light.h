@@ -28,8 +28,6 @@ public:
   bool NeedsSceneCapture() const override { return distortionOn.Get() != 0; }
   void OnPictureChanged() override;
 
-  const KQ_SimpleMesh<DX_V::PT>& FireQuad() const { return fireQuad_; }
-
   MediaParamT<int> fireOn{1};
   MediaParamT<int> distortionOn{1};
   MediaParamT<unsigned int> fireOffset{0};  // 0.5 % of the picture height per unit, downwards

@@ -43,7 +43,6 @@ public:
   bool NeedsSceneCapture() const override { return mode.Get() == 1; }
 
   const WaterRippleSurface& Surface() const { return *surface_; }
-  const D3DXMATRIX& WaterProjection() const { return waterProjection_; }
 
   MediaParamT<int> mode{0};                  // 1: water over the captured scene
   MediaParamT<unsigned int> waveSpeed{0};
