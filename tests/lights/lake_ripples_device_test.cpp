@@ -10,7 +10,7 @@
 #include "scene/com_references.h"
 #include "tests/scene/scene_device_test.h"
 #include "tests/support/guarded_bytes.h"
-#include "tools/demo_show/light_slides.h"
+#include "tools/demo_show/lake_ripples.h"
 
 namespace {
 

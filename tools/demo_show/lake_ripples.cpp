@@ -3,10 +3,12 @@
 #include <cmath>
 #include <cstring>
 
-#include "tools/demo_show/light_slides.h"
+#include "tools/demo_show/lake_ripples.h"
 
 namespace demo_show {
 namespace {
+
+constexpr unsigned LakeRippleSize = 128;
 
 constexpr uint32_t DdsMagic = 0x20534444;  // "DDS "
 constexpr uint32_t HeaderSize = 124;
@@ -67,6 +69,19 @@ std::vector<uint8_t> LakeRippleBumpFile(unsigned size) {
     }
   }
   return file;
+}
+
+GuidKey LakeRipplesKey() {
+  return {{0x6B1E2C47, 0x58D3, 0x4A0F, {0x9C, 0x21, 0x3E, 0x7A, 0x05, 0xD4, 0xB8, 0x16}},
+          L"lake ripples",
+          true};
+}
+
+void AddLakeRipples(KQ_DocResManager& manager) {
+  DataBlob file;
+  file.name = LakeRipplesKey().name;
+  file.bytes = LakeRippleBumpFile(LakeRippleSize);
+  manager.GetResourceCache().guidTextureBlobs[LakeRipplesKey()] = file;
 }
 
 }  // namespace demo_show
