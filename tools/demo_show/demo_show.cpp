@@ -3,6 +3,7 @@
 #include "document/doc_res_manager.h"
 #include "document/project_document.h"
 #include "tools/demo_show/demo_pictures.h"
+#include "tools/demo_show/item_slides.h"
 
 namespace demo_show {
 
@@ -16,9 +17,11 @@ const std::vector<DemoSlide>& DemoSlides() {
   return slides;
 }
 
-void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles) {
+void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles,
+                   const std::vector<std::vector<uint8_t>>& spriteFiles) {
   KQ_SlideShow_Light show;
   KQ_DocResManager manager;
+  std::vector<FileLinkKey> pictures;
   for (size_t i = 0; i < DemoSlides().size(); ++i) {
     const DemoSlide& demo = DemoSlides()[i];
     // The picture is an embedded file: the link names it, the manager's map holds its bytes.
@@ -27,6 +30,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     file.name = demo.pictureFile;
     file.bytes = pictureFiles[i];
     manager.GetResourceCache().imageBlobs[picture] = {file};
+    pictures.push_back(picture);
 
     auto light = std::make_unique<KQ_2D_Light>();
     light->pictureLink.Store(picture);
@@ -41,6 +45,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     slide->SetLight(std::move(light));
     show.AddSlide(std::move(slide));
   }
+  AddItemSlides(show, manager, pictures, spriteFiles);
   WriteProjectDocument(out, show, manager);
 }
 

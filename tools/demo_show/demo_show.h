@@ -22,7 +22,9 @@ struct DemoSlide {
 
 const std::vector<DemoSlide>& DemoSlides();
 
-// The whole document, given each slide's picture file bytes in slide order.
-void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles);
+// The whole document, given each slide's picture file bytes in slide order and the item
+// slides' sprite files in SpriteImages order (item_slides.h).
+void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles,
+                   const std::vector<std::vector<uint8_t>>& spriteFiles);
 
 }  // namespace demo_show
