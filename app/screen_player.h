@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/show_playback.h"
-#include "app/splash_quad.h"
+#include "scene/textured_quad.h"
 
 class ScreenPlayer {
 public:
@@ -34,7 +34,7 @@ private:
   bool Playing() const { return sceneStarted && loaded_; }
 
   std::unique_ptr<ShowPlayback> show_;
-  SplashQuad splash_;
+  TexturedQuad splash_;
   IDirect3DDevice9* device_ = nullptr;
   D3DSURFACE_DESC backBuffer_ = {};
   bool loaded_ = false;  // the show loaded; a failed load leaves nothing to play

@@ -3,6 +3,7 @@
 #include "document/doc_res_manager.h"
 #include "document/project_document.h"
 #include "tools/demo_show/demo_pictures.h"
+#include "tools/demo_show/effect_slides.h"
 #include "tools/demo_show/item_slides.h"
 
 namespace demo_show {
@@ -17,20 +18,21 @@ const std::vector<DemoSlide>& DemoSlides() {
   return slides;
 }
 
-void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles,
-                   const std::vector<std::vector<uint8_t>>& spriteFiles) {
+FileLinkKey DemoPictureLink(size_t slide) {
+  return {DemoSlides()[slide].pictureFile, static_cast<int64_t>(slide + 1)};
+}
+
+void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles) {
   KQ_SlideShow_Light show;
   KQ_DocResManager manager;
-  std::vector<FileLinkKey> pictures;
   for (size_t i = 0; i < DemoSlides().size(); ++i) {
     const DemoSlide& demo = DemoSlides()[i];
     // The picture is an embedded file: the link names it, the manager's map holds its bytes.
-    const FileLinkKey picture{demo.pictureFile, static_cast<int64_t>(i + 1)};
+    const FileLinkKey picture = DemoPictureLink(i);
     KQ_EmbeddedData file;
     file.name = demo.pictureFile;
     file.bytes = pictureFiles[i];
     manager.GetResourceCache().imageBlobs[picture] = {file};
-    pictures.push_back(picture);
 
     auto light = std::make_unique<KQ_2D_Light>();
     light->pictureLink.Store(picture);
@@ -45,7 +47,8 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     slide->SetLight(std::move(light));
     show.AddSlide(std::move(slide));
   }
-  AddItemSlides(show, manager, pictures, spriteFiles);
+  AddEffectSlides(show, manager);
+  AddItemSlides(show, manager);
   WriteProjectDocument(out, show, manager);
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "document/file_link_key.h"
 #include "document/kq_iof_virtual.h"
 #include "tools/pack_images/image.h"
 
@@ -21,10 +22,10 @@ struct DemoSlide {
 };
 
 const std::vector<DemoSlide>& DemoSlides();
+// The link of the picture of DemoSlides()[slide], whose file the document carries.
+FileLinkKey DemoPictureLink(size_t slide);
 
-// The whole document, given each slide's picture file bytes in slide order and the item
-// slides' sprite files in SpriteImages order (item_slides.h).
-void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles,
-                   const std::vector<std::vector<uint8_t>>& spriteFiles);
+// The whole document, given each slide's picture file bytes in slide order.
+void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles);
 
 }  // namespace demo_show

@@ -1,5 +1,7 @@
 #include "tools/demo_show/item_slides.h"
 
+#include <objbase.h>
+
 #include <memory>
 
 #include "items/kq_bird_constructor.h"
@@ -8,18 +10,38 @@
 #include "items/kq_grass_constructor.h"
 #include "items/kq_rain_constructor.h"
 #include "items/kq_sparkle_constructor.h"
+#include "tools/demo_show/demo_show.h"
 #include "tools/demo_show/sprite_pictures.h"
+#include "tools/pack_images/png_writer.h"
 
 namespace demo_show {
 namespace {
 
-// Indices into SpriteImages and into the show's pictures (DemoSlides order).
+struct SpriteImage {
+  const wchar_t* file;  // the image's name in the document
+  pack_images::Image (*paint)();
+};
+
 enum Sprite { Fish, Rain, Bird, Sparkle, Grass, Fog };
+const SpriteImage SpriteImages[] = {
+    {L"fish.png", MakeFishSprite},       {L"rain.png", MakeRainSprite},
+    {L"bird.png", MakeBirdSprite},       {L"sparkle.png", MakeSparkleSprite},
+    {L"grass.png", MakeGrassSprite},     {L"fog.png", MakeFogSprite},
+};
+
+// The show's pictures, in DemoSlides order.
 enum Picture { MountainsAtDawn, ForestLake, Meadow, Coast };
 
-// Image links of the sprite files: ids beyond the pictures'.
-FileLinkKey SpriteLink(Sprite sprite) {
-  return {SpriteImages()[sprite].file, static_cast<int64_t>(101 + sprite)};
+FileLinkKey SpriteLink(Sprite sprite) { return {SpriteImages[sprite].file, 1}; }
+
+// The sprite image as a PNG file with its alpha.
+std::vector<uint8_t> SpriteFile(Sprite sprite) {
+  std::vector<uint8_t> bytes;
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  pack_images::EncodeImage(SpriteImages[sprite].paint(), true, pack_images::ImageFileFormat::Png,
+                           bytes);
+  if (SUCCEEDED(com)) CoUninitialize();
+  return bytes;
 }
 
 struct Area {
@@ -110,27 +132,16 @@ const ItemSlide ItemSlides[] = {
 
 }  // namespace
 
-const std::vector<SpriteImage>& SpriteImages() {
-  static const std::vector<SpriteImage> images = {
-      {L"fish.png", MakeFishSprite},       {L"rain.png", MakeRainSprite},
-      {L"bird.png", MakeBirdSprite},       {L"sparkle.png", MakeSparkleSprite},
-      {L"grass.png", MakeGrassSprite},     {L"fog.png", MakeFogSprite},
-  };
-  return images;
-}
-
-void AddItemSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager,
-                   const std::vector<FileLinkKey>& pictures,
-                   const std::vector<std::vector<uint8_t>>& spriteFiles) {
-  for (size_t i = 0; i < SpriteImages().size(); ++i) {
+void AddItemSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager) {
+  for (const Sprite sprite : {Fish, Rain, Bird, Sparkle, Grass, Fog}) {
     KQ_EmbeddedData file;
-    file.name = SpriteImages()[i].file;
-    file.bytes = spriteFiles[i];
-    manager.GetResourceCache().imageBlobs[SpriteLink(static_cast<Sprite>(i))] = {file};
+    file.name = SpriteImages[sprite].file;
+    file.bytes = SpriteFile(sprite);
+    manager.GetResourceCache().imageBlobs[SpriteLink(sprite)] = {file};
   }
   for (const ItemSlide& demo : ItemSlides) {
     auto light = std::make_unique<KQ_2D_Light>();
-    light->pictureLink.Store(pictures[demo.picture]);
+    light->pictureLink.Store(DemoPictureLink(demo.picture));
     light->camera.on = 1;
     light->camera.zoom.Set(110);
     light->camera.speed.Set(30);

@@ -1,6 +1,5 @@
-// Writes the built-in demo show's document: paints its pictures and sprite images, stores them
-// as JPEG and PNG files inside the document and writes the document's bytes to the file named
-// on the command line.
+// Writes the built-in demo show's document: paints its pictures, stores them as JPEG files
+// inside the document and writes the document's bytes to the file named on the command line.
 #include <objbase.h>
 #include <windows.h>
 
@@ -9,7 +8,6 @@
 
 #include "document/kq_iof_w.h"
 #include "tools/demo_show/demo_show.h"
-#include "tools/demo_show/item_slides.h"
 #include "tools/pack_images/png_writer.h"
 
 int main(int argc, char** argv) {
@@ -29,21 +27,10 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::vector<std::vector<uint8_t>> sprites;
-  for (const demo_show::SpriteImage& sprite : demo_show::SpriteImages()) {
-    sprites.emplace_back();
-    const HRESULT hr = pack_images::EncodeImage(sprite.paint(), true,
-                                                pack_images::ImageFileFormat::Png, sprites.back());
-    if (FAILED(hr)) {
-      std::fprintf(stderr, "write_demo_show: %ls: error 0x%08lX\n", sprite.file,
-                   static_cast<unsigned long>(hr));
-      return 1;
-    }
-  }
   CoUninitialize();
 
   KQ_IOF_W document;
-  demo_show::WriteDemoShow(document, pictures, sprites);
+  demo_show::WriteDemoShow(document, pictures);
   if (document.Failed()) return 1;
   std::ofstream file(argv[1], std::ios::binary);
   file.write(reinterpret_cast<const char*>(document.Bytes().data()),
