@@ -9,7 +9,7 @@
 #include <typeinfo>
 
 #include "document/project_document.h"
-#include "items/kq_sprite_array_obj.h"
+#include "items/sprites/kq_sprite_array_obj.h"
 #include "scene/kq_slide_show_light.h"
 #include "scene/picture_view.h"
 #include "tests/scene/scene_device_test.h"

@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "items/kq_bird_constructor.h"
-#include "items/kq_fish_constructor.h"
-#include "items/kq_fog_constructor.h"
-#include "items/kq_grass_constructor.h"
-#include "items/kq_rain_constructor.h"
-#include "items/kq_sparkle_constructor.h"
+#include "items/sprites/kq_bird_constructor.h"
+#include "items/sprites/kq_fish_constructor.h"
+#include "items/sprites/kq_fog_constructor.h"
+#include "items/sprites/kq_grass_constructor.h"
+#include "items/sprites/kq_rain_constructor.h"
+#include "items/sprites/kq_sparkle_constructor.h"
 #include "tools/demo_show/demo_show.h"
 #include "tools/demo_show/sprite_pictures.h"
 #include "tools/pack_images/png_writer.h"
