@@ -5,8 +5,21 @@
 
 const wchar_t* const ProjectDocumentSignature = L"KVO v 4.0.0";
 
-ProjectDocument::~ProjectDocument() {
+ProjectDocument::~ProjectDocument() { Release(); }
+
+ProjectDocument& ProjectDocument::operator=(ProjectDocument&& other) {
+  if (this != &other) {
+    Release();
+    manager = std::move(other.manager);
+    root = std::move(other.root);
+  }
+  return *this;
+}
+
+void ProjectDocument::Release() {
   if (manager && CurrentDocResManager == manager.get()) CurrentDocResManager = nullptr;
+  root.reset();  // the show goes before the textures it was given
+  manager.reset();
 }
 
 std::unique_ptr<KQ_SlideShow_Light> ReadRootRecord(KQ_IOF_Virtual& stream) {

@@ -28,12 +28,16 @@ extern const wchar_t* const ProjectDocumentSignature;
 struct ProjectDocument {
   ProjectDocument() = default;
   ProjectDocument(ProjectDocument&&) = default;
-  ProjectDocument& operator=(ProjectDocument&&) = default;
+  // The old document goes first, as on destruction.
+  ProjectDocument& operator=(ProjectDocument&& other);
   // The manager stops being the current one when it goes.
   ~ProjectDocument();
 
   std::unique_ptr<KQ_DocResManager> manager;
   std::unique_ptr<KQ_SlideShow_Light> root;
+
+private:
+  void Release();
 };
 
 // The executable's own document; on success its manager becomes CurrentDocResManager. Throws

@@ -12,7 +12,11 @@
 #include "document/archive_string.h"
 #include "document/kq_iof_r.h"
 #include "document/project_document.h"
+#include "scene/fake_undervater.h"
+#include "scene/kq_glass_ball_light.h"
+#include "scene/kq_matrix_code_light.h"
 #include "scene/picture_view.h"
+#include "tools/demo_show/demo_show.h"
 #include "tests/show/show_device_test.h"
 #include "tests/support/guarded_bytes.h"
 
@@ -211,6 +215,54 @@ TEST_F(DemoShowTest, FadesTheFirstSlideOutAndTheSecondIn) {
   ExpectPictureUnderTransforms(1, 0);
 }
 
+TEST_F(DemoShowTest, PlaysItsEffectLightSlidesEachWithItsMark) {
+  Start();
+  const auto& slides = document.root->Slides();
+  // The effect-light slides follow the picture slides; slides of other kinds may come after.
+  ASSERT_LE(demo_show::DemoSlides().size() + demo_show::EffectLightSlides().size(), slides.size());
+  // Plays the show until slide `index` is in the middle of its display time.
+  float t = 100;
+  auto playToMiddleOf = [&](size_t index) {
+    while (document.root->CurrentSlide() != slides[index].Get()) {
+      t += 0.1f;
+      document.root->FrameMove(t);
+    }
+    const SlideDurations durations = slides[index]->Durations();
+    const float middle = t + durations.fadeIn + durations.display / 2.0f;
+    for (; t < middle; t += 0.1f) Frame(t);
+  };
+  const size_t first = demo_show::DemoSlides().size();
+
+  playToMiddleOf(first);
+  ASSERT_NE(nullptr, dynamic_cast<KQ_GlassBallLight*>(&LightOf(first)));
+  // The ball stands over the blue gradient, whose rows are one colour each, and shows the
+  // picture inside its circle.
+  const D3DCOLOR topLeft = ReadPixel(2, 2);
+  EXPECT_COLOR_NEAR(ReadPixel(253, 2), topLeft, 4);
+  EXPECT_GT(static_cast<int>(topLeft & 0xFF), static_cast<int>((topLeft >> 16) & 0xFF) + 30);
+  EXPECT_FALSE(testing_support::ColorNear(ReadPixel(128, 128), topLeft, 16));
+
+  playToMiddleOf(first + 1);
+  ASSERT_NE(nullptr, dynamic_cast<KQ_MatrixCodeLight*>(&LightOf(first + 1)));
+  // Green glyphs on black.
+  int green = 0, black = 0;
+  for (UINT y = 0; y < Height; y += 2) {
+    for (UINT x = 0; x < Width; x += 2) {
+      const D3DCOLOR c = ReadPixel(x, y);
+      const int r = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, b = c & 0xFF;
+      green += g > 60 && g > r + 30 && g > b + 30;
+      black += r + g + b < 24;
+    }
+  }
+  EXPECT_GT(green, 100);
+  EXPECT_GT(black, 4000);
+
+  playToMiddleOf(first + 2);
+  ASSERT_NE(nullptr, dynamic_cast<FakeUndervater*>(&LightOf(first + 2)));
+  EXPECT_NE(nullptr, static_cast<FakeUndervater&>(LightOf(first + 2)).ripple.Effect());
+  EXPECT_FALSE(testing_support::ColorNear(ReadPixel(128, 128), Black, 8));
+}
+
 TEST_F(DemoShowTest, EveryTruncationOfTheDocumentIsRefusedAsAWhole) {
   const std::vector<uint8_t> bytes = DemoDocumentBytes();
   ASSERT_FALSE(bytes.empty());
@@ -260,6 +312,15 @@ TEST_F(DemoShowTest, ASignatureOfAnotherTextLoadsTheSame) {
   bytes[4] = 'X';  // the signature's first unit
   const ProjectDocument loaded = ReadProjectDocument(bytes.data(), bytes.size());
   EXPECT_GE(loaded.root->Slides().size(), 4u);
+}
+
+TEST_F(DemoShowTest, ADocumentReplacedOrDroppedLeavesNoCurrentManagerBehind) {
+  document = LoadProjectDocument();
+  ASSERT_EQ(document.manager.get(), CurrentDocResManager);
+  document = LoadProjectDocument();  // the first copy goes
+  EXPECT_EQ(document.manager.get(), CurrentDocResManager);
+  document = ProjectDocument();
+  EXPECT_EQ(nullptr, CurrentDocResManager);
 }
 
 }  // namespace

@@ -22,6 +22,22 @@ FileLinkKey DemoPictureLink(size_t slide) {
   return {DemoSlides()[slide].pictureFile, static_cast<int64_t>(slide + 1)};
 }
 
+namespace {
+
+// A slide of `light` with its times and name at the end of the show.
+template <class Demo>
+void AddSlide(KQ_SlideShow_Light& show, const Demo& demo, std::unique_ptr<KQ_2D_Light> light) {
+  auto slide = std::make_unique<KQ_SlideContainer>();
+  slide->fadeIn = demo.fadeIn;
+  slide->display = demo.display;
+  slide->fadeOut = demo.fadeOut;
+  slide->name = demo.name;
+  slide->SetLight(std::move(light));
+  show.AddSlide(std::move(slide));
+}
+
+}  // namespace
+
 void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles) {
   KQ_SlideShow_Light show;
   KQ_DocResManager manager;
@@ -39,13 +55,13 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     light->camera.on = 1;
     light->camera.zoom.Set(demo.zoom);
     light->camera.speed.Set(demo.speed);
-    auto slide = std::make_unique<KQ_SlideContainer>();
-    slide->fadeIn = demo.fadeIn;
-    slide->display = demo.display;
-    slide->fadeOut = demo.fadeOut;
-    slide->name = demo.name;
-    slide->SetLight(std::move(light));
-    show.AddSlide(std::move(slide));
+    AddSlide(show, demo, std::move(light));
+  }
+  for (const EffectLightSlide& demo : EffectLightSlides()) {
+    std::unique_ptr<KQ_2D_Light> light = demo.makeLight();
+    light->pictureLink.Store(DemoPictureLink(demo.pictureOfSlide));
+    light->camera.on = 1;  // every slide of the show drifts
+    AddSlide(show, demo, std::move(light));
   }
   AddEffectSlides(show, manager);
   AddItemSlides(show, manager);
