@@ -2,6 +2,7 @@
 
 #include "document/doc_res_manager.h"
 #include "document/project_document.h"
+#include "tools/demo_show/demo_objects.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/effect_slides.h"
 #include "tools/demo_show/item_slides.h"
@@ -65,6 +66,11 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
   }
   AddEffectSlides(show, manager);
   AddItemSlides(show, manager);
+  // The 3D items over the forest lake again, the picture shared with its own slide.
+  if (!AddGardenSlide(show, manager, FileLinkKey{DemoSlides()[1].pictureFile, 2})) {
+    out.MarkFailed();
+    return;
+  }
   WriteProjectDocument(out, show, manager);
 }
 

@@ -39,7 +39,8 @@ struct EffectLightSlide {
 // They follow the picture slides.
 const std::vector<EffectLightSlide>& EffectLightSlides();
 
-// The whole document, given each slide's picture file bytes in slide order.
+// The whole document, given each slide's picture file bytes in slide order, ending with the
+// slide of 3D items; the stream is marked failed when that slide's pictures cannot be encoded.
 void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles);
 
 }  // namespace demo_show
