@@ -5,6 +5,8 @@
 #include "tools/demo_show/demo_objects.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/effect_slides.h"
+#include "tools/demo_show/item_slides.h"
+#include "tools/demo_show/lake_ripples.h"
 #include "tools/demo_show/storm_slide.h"
 
 namespace demo_show {
@@ -65,6 +67,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     AddSlide(show, demo, std::move(light));
   }
   AddEffectSlides(show, manager);
+  AddItemSlides(show, manager);
   // The 3D items over the forest lake and the shader effects over the mountains again, the
   // pictures shared with their own slides.
   if (!AddGardenSlide(show, manager, FileLinkKey{DemoSlides()[1].pictureFile, 2}) ||
@@ -72,6 +75,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     out.MarkFailed();
     return;
   }
+  AddLakeRipples(manager);
   WriteProjectDocument(out, show, manager);
 }
 
