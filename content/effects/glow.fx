@@ -2,7 +2,8 @@
 // colour and one texture) into a cleared glow target with "Blend_Max"; then lays the target
 // ("Texture2") over the scene ("Texture1") with "Blend_Screen" or "Blend_Normal", tinted by
 // "BlendColor" (rgb, with its alpha as the strength); then draws the particles plainly on top
-// with "Common". "Texture1" is the particle texture in the particle techniques.
+// with "Common". "Texture1" is the particle texture in the particle techniques. The glow
+// target holds the glow's light premultiplied by its alpha.
 texture Texture1;
 texture Texture2;
 float4 BlendColor : register(ps, c0) = {1, 1, 1, 1};
@@ -32,6 +33,19 @@ pixelshader Particle = asm {
   dcl_2d s0
   texld r0, t0, s0
   mul r0, r0, v0
+  mov oC0, r0
+};
+
+// Into the glow target: the particle's light weighted by its alpha, so that a texture's clear
+// parts (straight alpha, any colour) add nothing to the glow.
+pixelshader GlowLight = asm {
+  ps_2_0
+  dcl v0
+  dcl t0.xy
+  dcl_2d s0
+  texld r0, t0, s0
+  mul r0, r0, v0
+  mul r0.rgb, r0, r0.w
   mov oC0, r0
 };
 
@@ -75,7 +89,7 @@ technique Blend_Max {
     SrcBlend = One;
     DestBlend = One;
     BlendOp = Max;
-    PixelShader = <Particle>;
+    PixelShader = <GlowLight>;
   }
 }
 

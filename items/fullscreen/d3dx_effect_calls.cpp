@@ -25,3 +25,7 @@ void D3DXEffectCalls::DrawQuad(KQ_ABRender& light, const KQ_SimpleMesh<DX_V::PT>
 void D3DXEffectCalls::DrawIndexed(KQ_ABRender& light, const KQ_IndexedMesh<DX_V::PT>& mesh) {
   light.DrawIndexedWithEffect(mesh, effect_);
 }
+
+void D3DXEffectCalls::DrawSprites(KQ_ABRender& light, const KQ_IndexedMesh<DX_V::PCT>& sprites) {
+  light.DrawSpritesWithEffect(sprites, effect_);
+}

@@ -14,6 +14,7 @@ public:
   void SetMatrix(const char* name, const D3DXMATRIX& matrix) override;
   void DrawQuad(KQ_ABRender& light, const KQ_SimpleMesh<DX_V::PT>& quad) override;
   void DrawIndexed(KQ_ABRender& light, const KQ_IndexedMesh<DX_V::PT>& mesh) override;
+  void DrawSprites(KQ_ABRender& light, const KQ_IndexedMesh<DX_V::PCT>& sprites) override;
 
 private:
   ID3DXEffect* effect_;

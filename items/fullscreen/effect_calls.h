@@ -1,4 +1,4 @@
-// The calls a full-screen effect makes on its ID3DXEffect: its parameters by name, its technique,
+// The calls an effect item (a full-screen effect, a shader particle system) makes on its ID3DXEffect: its parameters by name, its technique,
 // and the draws through the slide's light. Effects are shared by every item that links the same
 // file, so an item sets all of its parameters and its technique before each draw.
 //
@@ -24,4 +24,6 @@ public:
   virtual void DrawQuad(KQ_ABRender& light, const KQ_SimpleMesh<DX_V::PT>& quad) = 0;
   // Every pass over `mesh`, which the effect places itself.
   virtual void DrawIndexed(KQ_ABRender& light, const KQ_IndexedMesh<DX_V::PT>& mesh) = 0;
+  // Every pass over the sprite quads of `sprites`, which the light places.
+  virtual void DrawSprites(KQ_ABRender& light, const KQ_IndexedMesh<DX_V::PCT>& sprites) = 0;
 };

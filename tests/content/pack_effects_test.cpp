@@ -231,6 +231,8 @@ const Probe Probes[] = {
      Gray, Middle, MidGray, "the brighter of target and particle"},
     {"glow", "Blend_Max", {Bind("Texture1", Picture::Gray)},
      MidGray, Middle, MidGray, "a darker particle leaves the target"},
+    {"glow", "Blend_Max", {Bind("Texture1", Picture::Transparent)},
+     Black, Middle, Black, "a clear texel adds no glow, whatever its colour"},
     {"glow", "Common", {Bind("Texture1", Picture::Transparent)},
      Gray, Middle, Gray, "a transparent particle texture draws nothing on top"},
     {"explosion", "Main",

@@ -19,6 +19,7 @@
 #include "items/fullscreen/kq_waves_fx.h"
 #include "scene/kq_2d_light.h"
 #include "scene/kq_slide_container.h"
+#include "tests/scene/picture_light.h"
 #include "tests/scene/scene_device_test.h"
 
 namespace {
@@ -26,23 +27,13 @@ namespace {
 using scene_testing::Black;
 using scene_testing::Blue;
 using scene_testing::Green;
+using scene_testing::PictureLight;
 using scene_testing::Red;
 using testing_support::DescribeColor;
 
 constexpr D3DCOLOR Gray = D3DCOLOR_XRGB(0x40, 0x40, 0x40);
 constexpr D3DCOLOR HalfRedHalfGreen = D3DCOLOR_XRGB(0x80, 0x80, 0);
 constexpr UINT Row = 128;  // the probes' row
-
-// The plain light showing a picture of the test's own instead of its linked one.
-class PictureLight : public KQ_2D_Light {
-public:
-  void UsePicture(IDirect3DTexture9* texture, UINT width, UINT height) {
-    pictureQuad_.entry = TextureEntry(texture, width, height, static_cast<float>(height) / width);
-    pictureQuad_.SetPicture(pictureQuad_.entry);
-    // What the items see as the scene while nothing is captured.
-    ShareReference(&sceneTexture_, texture);
-  }
-};
 
 class FullScreenOnDevice : public scene_testing::SceneDeviceTest {
 protected:
@@ -115,6 +106,7 @@ public:
   void SetMatrix(const char* name, const D3DXMATRIX&) override { Expect(name, D3DXPT_FLOAT, 16); }
   void DrawQuad(KQ_ABRender&, const KQ_SimpleMesh<DX_V::PT>&) override {}
   void DrawIndexed(KQ_ABRender&, const KQ_IndexedMesh<DX_V::PT>&) override {}
+  void DrawSprites(KQ_ABRender&, const KQ_IndexedMesh<DX_V::PCT>&) override {}
 
   int checked = 0;  // calls checked so far
 

@@ -33,6 +33,10 @@ void RecordingEffect::DrawIndexed(KQ_ABRender&, const KQ_IndexedMesh<DX_V::PT>& 
   calls.push_back({EffectCall::DrawIndexed, "", {}, nullptr, &mesh});
 }
 
+void RecordingEffect::DrawSprites(KQ_ABRender&, const KQ_IndexedMesh<DX_V::PCT>& sprites) {
+  calls.push_back({EffectCall::DrawSprites, "", {}, nullptr, &sprites});
+}
+
 const EffectCall* RecordingEffect::Last(const std::string& name) const {
   for (auto call = calls.rbegin(); call != calls.rend(); ++call) {
     if (call->name == name && call->kind != EffectCall::Technique) return &*call;
@@ -68,7 +72,8 @@ std::string RecordingEffect::Technique() const {
 int RecordingEffect::Draws() const {
   int draws = 0;
   for (const EffectCall& call : calls) {
-    draws += call.kind == EffectCall::DrawQuad || call.kind == EffectCall::DrawIndexed;
+    draws += call.kind == EffectCall::DrawQuad || call.kind == EffectCall::DrawIndexed ||
+             call.kind == EffectCall::DrawSprites;
   }
   return draws;
 }
@@ -78,6 +83,10 @@ void TestLight::DrawIndexedWithEffect(const KQ_IndexedMesh<DX_V::PT>& mesh, ID3D
 }
 
 void TestLight::DrawQuadWithEffect(const KQ_SimpleMesh<DX_V::PT>& mesh, ID3DXEffect* effect) {
+  draws.push_back({&mesh, effect});
+}
+
+void TestLight::DrawSpritesWithEffect(const KQ_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect) {
   draws.push_back({&mesh, effect});
 }
 

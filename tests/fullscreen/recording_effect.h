@@ -11,7 +11,7 @@
 namespace fx_testing {
 
 struct EffectCall {
-  enum Kind { Technique, Float, FloatArray, Texture, Matrix, DrawQuad, DrawIndexed };
+  enum Kind { Technique, Float, FloatArray, Texture, Matrix, DrawQuad, DrawIndexed, DrawSprites };
 
   Kind kind;
   std::string name;            // parameter or technique; empty for draws
@@ -29,6 +29,7 @@ public:
   void SetMatrix(const char* name, const D3DXMATRIX& matrix) override;
   void DrawQuad(KQ_ABRender& light, const KQ_SimpleMesh<DX_V::PT>& quad) override;
   void DrawIndexed(KQ_ABRender& light, const KQ_IndexedMesh<DX_V::PT>& mesh) override;
+  void DrawSprites(KQ_ABRender& light, const KQ_IndexedMesh<DX_V::PCT>& sprites) override;
 
   // The call that last set `name`, or null when none did.
   const EffectCall* Last(const std::string& name) const;
@@ -51,7 +52,7 @@ public:
   void PopTargetSize() override {}
   void DrawIndexedWithEffect(const KQ_IndexedMesh<DX_V::PT>& mesh, ID3DXEffect* effect) override;
   void DrawQuadWithEffect(const KQ_SimpleMesh<DX_V::PT>& mesh, ID3DXEffect* effect) override;
-  void DrawSpritesWithEffect(const KQ_IndexedMesh<DX_V::PCT>&, ID3DXEffect*) override {}
+  void DrawSpritesWithEffect(const KQ_IndexedMesh<DX_V::PCT>& mesh, ID3DXEffect* effect) override;
   void DrawMeshPart(const MeshPart&) override {}
   void DrawSprites(const SpriteBatch&) override {}
   void DrawMeshFrames(const TexturedIndexedMesh<DX_V::PNT>&) override {}

@@ -25,8 +25,11 @@ protected:
     CurrentDevice = device;
     document = std::make_unique<ProjectDocument>(LoadProjectDocument());
     ASSERT_FALSE(document->root->Slides().empty());
-    for (const RefHolder<KQ_SlideContainer>& slide : document->root->Slides()) slide->InitSlide();
-    slide = document->root->Slides().back().Get();
+    for (const RefHolder<KQ_SlideContainer>& each : document->root->Slides()) {
+      each->InitSlide();
+      if (each->name.Get() == L"Butterflies, a clock and falling leaves") slide = each.Get();
+    }
+    ASSERT_NE(nullptr, slide) << "the show has its slide of 3D items";
     slide->SetPicturePosition(PositionFit);
     slide->Resize(Width, Height);
     slide->Restart();

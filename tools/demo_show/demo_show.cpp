@@ -7,6 +7,7 @@
 #include "tools/demo_show/effect_slides.h"
 #include "tools/demo_show/item_slides.h"
 #include "tools/demo_show/lake_ripples.h"
+#include "tools/demo_show/storm_slide.h"
 
 namespace demo_show {
 
@@ -67,8 +68,10 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
   }
   AddEffectSlides(show, manager);
   AddItemSlides(show, manager);
-  // The 3D items over the forest lake again, the picture shared with its own slide.
-  if (!AddGardenSlide(show, manager, FileLinkKey{DemoSlides()[1].pictureFile, 2})) {
+  // The 3D items over the forest lake and the shader effects over the mountains again, the
+  // pictures shared with their own slides.
+  if (!AddGardenSlide(show, manager, FileLinkKey{DemoSlides()[1].pictureFile, 2}) ||
+      !AddStormSlide(show, manager, DemoPictureLink(0))) {
     out.MarkFailed();
     return;
   }

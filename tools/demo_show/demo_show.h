@@ -40,7 +40,8 @@ struct EffectLightSlide {
 const std::vector<EffectLightSlide>& EffectLightSlides();
 
 // The whole document, given each slide's picture file bytes in slide order, ending with the
-// slide of 3D items; the stream is marked failed when that slide's pictures cannot be encoded.
+// slide of 3D items and the storm slide of shader effects; the stream is marked failed when
+// their pictures cannot be encoded.
 void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles);
 
 }  // namespace demo_show

@@ -1,0 +1,33 @@
+// The settings of the particle systems whose particles are drawn through an
+// HLSL effect instead of the plain sprite path: the sprite properties plus one
+// effect file and the effect made from it. The run-time object calls
+// LoadResources once, on the copy it owns; each class loads its own textures
+// there after the effect.
+//
+// Copies share the effect (a reference each). Not a class of its own in
+// documents.
+#pragma once
+
+#include <d3dx9effect.h>
+
+#include "document/com_holder.h"
+#include "document/file_link.h"
+#include "items/kq_particle_system_ctrl.h"
+
+class KQ_FXParticleSystemCtrl : public KQ_ParticleSystemCtrl {
+public:
+  void Write(KQ_IOF_Virtual& stream) const override;
+  // The effect link, then the sprite properties' section with its header.
+  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+
+  // The effect of the link from CurrentDocResManager; null when it cannot be
+  // made.
+  virtual void LoadResources();
+
+  ID3DXEffect* Effect() const { return effect_.Get(); }
+
+  KQ_HLSLEffectFile effectFile;
+
+private:
+  ComHolder<ID3DXEffect> effect_;
+};

@@ -1,0 +1,40 @@
+#include "items/shader/kq_glow_effect_ctrl.h"
+
+#include "document/setting_stream.h"
+#include "items/fullscreen/effect_colour.h"
+#include "items/shader/first_frame.h"
+#include "items/shader/kq_glowing_obj.h"
+
+void KQ_GlowEffectCtrl::Write(KQ_IOF_Virtual& stream) const {
+  WriteSectionHeader(stream, L"KQ_GlowEffectCtrl", 1);
+  WriteSettings(stream, glowColour, glowStrength);
+  KQ_FXParticleSystemCtrl::Write(stream);
+}
+
+void KQ_GlowEffectCtrl::Read(KQ_IOF_Virtual& stream, unsigned long) {
+  ReadSettings(stream, glowColour, glowStrength);
+  KQ_FXParticleSystemCtrl::Read(stream, ReadSectionHeader(stream));
+}
+
+std::unique_ptr<KQ_ABObj> KQ_GlowEffectCtrl::CreateObject() {
+  return std::make_unique<KQ_GlowingObj>(Clone());
+}
+
+void KQ_GlowEffectCtrl::LoadResources() {
+  KQ_FXParticleSystemCtrl::LoadResources();
+  LoadGlowTextures();
+}
+
+void KQ_GlowEffectCtrl::LoadGlowTextures() {
+  glowTexture_.Share(FirstFrame(secondImage));
+  topTexture_.Share(FirstFrame(image));
+}
+
+const char* KQ_GlowEffectCtrl::CompositeTechnique() const {
+  return additive.Get() == 1 ? "Blend_Screen" : "Blend_Normal";
+}
+
+void KQ_GlowEffectCtrl::BlendColor(float rgba[4]) const {
+  EffectColour(glowColour.Get(), rgba);
+  rgba[3] = glowStrength.Result();
+}

@@ -1,0 +1,33 @@
+// The settings level of the shader effects that stand at one point of the
+// picture: the centre, the picture's middle unless the document says otherwise.
+// Their run-time object is a KQ_FXObj, which runs one frame as AdvanceCycle
+// (once, after the clock step), MoveParticle for every particle, and, when it
+// draws, UpdateFrame and the effect's parameters.
+#pragma once
+
+#include <memory>
+
+#include "document/media_param_t.h"
+#include "items/fullscreen/effect_calls.h"
+#include "items/shader/kq_base_fx_ctrl.h"
+
+class KQ_StatBaseFXCtrl : public KQ_BaseFXCtrl {
+public:
+  KQ_StatBaseFXCtrl();
+
+  void Write(KQ_IOF_Virtual& stream) const override;
+  // The centre stored, then the "KQ_BaseFXCtrl" section with its header.
+  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+
+  // A KQ_FXObj around a copy of these settings.
+  std::unique_ptr<KQ_ABObj> CreateObject() override;
+
+  // The settings' part of a frame, once per frame, after the clock step.
+  virtual void AdvanceCycle() = 0;
+  // Per frame before the draw.
+  virtual void UpdateFrame() = 0;
+  // The technique and every parameter for this frame's draw.
+  virtual void SetEffectParameters(EffectCalls& effect) const = 0;
+
+  MediaParamT<D3DXVECTOR3> centre;  // picture pixels
+};

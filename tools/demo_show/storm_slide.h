@@ -1,0 +1,21 @@
+// The demo show's slide of shader particle effects: a storm over the mountains at dawn, two
+// blue lightning bolts that flicker and morph between the sky and the peaks, and fire bursts
+// over the ridge that grow, burn through their colours and dissolve, each on its own cycle.
+#pragma once
+
+#include "document/doc_res_manager.h"
+#include "document/file_link_key.h"
+#include "scene/kq_slide_show_light.h"
+#include "tools/pack_images/image.h"
+
+namespace demo_show {
+
+// The explosions' colour ramp along u: dark red and faint at 0, through orange and yellow, to
+// white and opaque at 1; the same on every row.
+pack_images::Image MakeFireGradient();
+
+// Appends the storm slide over `picture` (a 1024 x 768 picture the manager already holds), and
+// the gradient's file to `manager`. False when the gradient could not be encoded.
+bool AddStormSlide(KQ_SlideShow_Light& show, KQ_DocResManager& manager, const FileLinkKey& picture);
+
+}  // namespace demo_show
