@@ -32,7 +32,8 @@ public:
   void InvalidateDeviceObjects() override {}
   void RestoreDeviceObjects() override {}
   void ReleaseDeviceObjects() override {}
-  void OnMediaEvent(int) override {}
+  std::vector<DataBlob*> AudioFiles() override { return {}; }
+  void SetPicturePosition(int) override {}
 
 private:
   IDirect3DDevice9* device_ = nullptr;
