@@ -3,6 +3,8 @@
 #include "app/exception_code.h"
 #include "app/settings_registry.h"
 #include "app/temporary_sound_file.h"
+#include "scene/com_references.h"
+#include "scene/current_device.h"
 
 namespace {
 
@@ -12,15 +14,20 @@ constexpr int SplashResource = 5;
 
 void ScreenPlayer::Select(IDirect3DDevice9* device, const D3DSURFACE_DESC& backBuffer) {
   device_ = device;
+  CurrentDevice = device;
   backBuffer_ = backBuffer;
   show_->Select(device);
 }
 
 void ScreenPlayer::ShowSplash() {
-  splash_.LoadCenteredPicture(device_, SplashResource, backBuffer_.Width, backBuffer_.Height);
+  splash_.LoadCenteredPicture(SplashResource);
+  splash_.SetAlpha(255, 1.0f);
   if (FAILED(device_->BeginScene())) return;
   device_->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00000000, 1.0f, 0);
-  splash_.Draw(device_);
+  device_->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
+  device_->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
+  splash_.BindScreenVertices();
+  splash_.Draw();
   device_->EndScene();
   splashShown = true;
 }
@@ -68,6 +75,7 @@ void ScreenPlayer::RestoreDeviceObjects() {
 }
 
 void ScreenPlayer::ReleaseDeviceObjects() {
-  splash_.Release();
+  splash_.Destroy();
+  ReleaseAndNull(&splash_.texture);
   if (loaded_) show_->ReleaseDeviceObjects();
 }

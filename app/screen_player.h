@@ -8,7 +8,7 @@
 
 #include "app/show_playback.h"
 #include "app/sound_playlist.h"
-#include "app/splash_quad.h"
+#include "scene/textured_quad.h"
 
 class ScreenPlayer {
 public:
@@ -45,7 +45,7 @@ private:
 
   std::unique_ptr<ShowPlayback> show_;
   SoundPlaylist playlist_;
-  SplashQuad splash_;
+  TexturedQuad splash_;
   IDirect3DDevice9* device_ = nullptr;
   D3DSURFACE_DESC backBuffer_ = {};
   bool loaded_ = false;  // the show loaded; a failed load leaves nothing to play

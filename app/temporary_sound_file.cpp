@@ -97,8 +97,7 @@ void MaterialiseAudioFile(DataBlob& file, const std::wstring& folder) {
     if (!WriteWholeFile(target, file.bytes)) return;
     WrittenFiles().insert(target);
   }
-  DropBytes(file);
-  file.name = target;
+  file.Rename(target);
 }
 
 void MaterialiseAudioFile(DataBlob& file) {

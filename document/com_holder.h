@@ -34,6 +34,9 @@ public:
     pointer_ = pointer;
   }
 
+  // Holds a reference of its own to `pointer` (which may be null), releasing the old one.
+  void Share(Interface* pointer) { ShareReference(&pointer_, pointer); }
+
   Interface* Get() const { return pointer_; }
   Interface* operator->() const { return pointer_; }
   // For creation calls that return their object through a pointer: releases what is held and

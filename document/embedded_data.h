@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
 #include "document/data_blob.h"
@@ -14,4 +16,8 @@ struct KQ_EmbeddedData : DataBlob {
   KQ_EmbeddedData() = default;
   KQ_EmbeddedData(int32_t resource_id, kq_string module_name)
       : id(resource_id), module(std::move(module_name)) {}
+
+  // bytes := a copy of resource `id` of `type` in the loaded pack `pack`; false (bytes
+  // unchanged) when there is no such resource.
+  bool LoadFromModule(HMODULE pack, const wchar_t* type);
 };

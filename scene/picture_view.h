@@ -15,7 +15,7 @@
 #include "scene/color_screen_quad.h"
 #include "scene/picture_position.h"
 #include "scene/screen_quad.h"
-#include "scene/texture_entry.h"
+#include "document/texture_entry.h"
 
 class PictureView {
 public:

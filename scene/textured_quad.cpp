@@ -1,5 +1,7 @@
 #include "scene/textured_quad.h"
 
+#include "document/texture_loading.h"
+#include "scene/back_buffer.h"
 #include "scene/quad_colors.h"
 
 void TexturedQuad::SetTextureAndRect(IDirect3DTexture9* picture, const ScreenQuad& quad) {
@@ -9,6 +11,15 @@ void TexturedQuad::SetTextureAndRect(IDirect3DTexture9* picture, const ScreenQua
   SetPositionsAndUV(quad);
   SetQuadColor(lockedVertices, 0xFFFFFFFF);
   UnlockVertices();
+}
+
+void TexturedQuad::LoadCenteredPicture(int id) {
+  IDirect3DTexture9* picture = nullptr;
+  LoadTextureResource(id, false, &picture);
+  D3DSURFACE_DESC backBuffer;
+  GetBackBufferDesc(backBuffer);
+  SetTextureAndRect(picture, ScreenQuad::CenteredSquare(backBuffer.Width, backBuffer.Height));
+  ReleaseAndNull(&picture);
 }
 
 void TexturedQuad::SetRect(const ScreenQuad& quad) {

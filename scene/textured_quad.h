@@ -17,6 +17,9 @@ public:
   // from `quad` with white, opaque vertices.
   void SetTextureAndRect(IDirect3DTexture9* picture, const ScreenQuad& quad);
   void SetRectUntextured(const ScreenQuad& quad) { SetTextureAndRect(nullptr, quad); }
+  // The program's own "DDS" picture `id` (one level) on the back buffer's centred square; the
+  // square stays untextured when the picture cannot be made.
+  void LoadCenteredPicture(int id);
   // Rewrites positions and uv of the existing buffer; colours are kept.
   void SetRect(const ScreenQuad& quad);
   // Into the locked vertices: x, y from the quad, z 0, rhw the quad's z, uv from the quad.

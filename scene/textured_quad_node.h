@@ -3,7 +3,7 @@
 #pragma once
 
 #include "scene/kq_simple_mesh.h"
-#include "scene/texture_entry.h"
+#include "document/texture_entry.h"
 #include "scene/vertex_formats.h"
 
 class TexturedQuadNode : public KQ_SimpleMesh<DX_V::PT> {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/show_music/show_pieces.h"
+#include "tools/demo_show/demo_music.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ HeardStream ListenTo(const std::vector<float>& samples, int sampleRate) {
   }
   if (sound.size() < static_cast<size_t>(sampleRate / 10)) return heard;
   double loudest = 0;
-  for (size_t p = 0; p < ShowPieceCount; ++p) {
-    const double power = PowerAt(sound, ShowPieces[p].chord[0], sampleRate);
+  for (size_t p = 0; p < demo_show::DemoPieceCount; ++p) {
+    const double power = PowerAt(sound, demo_show::DemoMusic[p].chord[0], sampleRate);
     if (power > loudest) {
       loudest = power;
       heard.piece = p;

@@ -1,4 +1,4 @@
-// Which of the show's pieces a recorded sound stream holds: the piece whose chord root is
+// Which of the demo show's pieces a recorded sound stream holds: the piece whose chord root is
 // loudest in it, and how loud it was.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 struct HeardStream {
-  std::optional<size_t> piece;  // index into ShowPieces; none when the stream was silent
+  std::optional<size_t> piece;  // index into demo_show::DemoMusic; none when it was silent
   float peak;                   // the loudest sample, 0..1
 };
 

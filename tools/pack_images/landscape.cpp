@@ -61,15 +61,9 @@ float RidgeTop(const Range& range, float x) {
   const float f = x * range.frequency;
   float ridge = 0.0f;
   if (range.outline == Outline::Peaks) {
-    // Ridged octaves: every crossing of the middle value becomes a crest.
-    float weight = 0.55f;
-    for (int k = 0; k < 5; ++k, weight *= 0.5f)
-      ridge += weight *
-               (1.0f -
-                std::fabs(2.0f * LineNoise(f * static_cast<float>(1 << k), range.seed + k) - 1.0f));
+    ridge = RidgedLineNoise(f, 5, 0.55f, range.seed);
   } else {
-    ridge = 0.6f * LineNoise(f, range.seed) + 0.3f * LineNoise(f * 2.7f, range.seed + 1) +
-            0.1f * LineNoise(f * 7.3f, range.seed + 2);
+    ridge = RollingLineNoise(f, range.seed);
   }
   float top = Horizon - range.base - range.relief * (ridge - 0.3f);
   // Fir tops along the near shore.

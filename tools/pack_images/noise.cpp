@@ -66,4 +66,17 @@ float LineNoise(float x, uint32_t seed) {
   return Lerp(a, b, Fade(x - fx));
 }
 
+float RidgedLineNoise(float x, int octaves, float firstWeight, uint32_t seed) {
+  float ridge = 0.0f, weight = firstWeight;
+  for (int k = 0; k < octaves; ++k, weight *= 0.5f)
+    ridge += weight *
+             (1.0f - std::fabs(2.0f * LineNoise(x * static_cast<float>(1 << k), seed + k) - 1.0f));
+  return ridge;
+}
+
+float RollingLineNoise(float x, uint32_t seed) {
+  return 0.6f * LineNoise(x, seed) + 0.3f * LineNoise(x * 2.7f, seed + 1) +
+         0.1f * LineNoise(x * 7.3f, seed + 2);
+}
+
 }  // namespace pack_images

@@ -19,4 +19,12 @@ float FractalNoise(float x, float y, int period, int octaves, float gain, uint32
 // One-dimensional smooth value noise in 0..1 (not periodic), for outlines such as hill ridges.
 float LineNoise(float x, uint32_t seed);
 
+// Ridged octaves of LineNoise for mountain outlines: every crossing of the middle value becomes a
+// crest. Octave k has frequency 2^k, seed + k and weight firstWeight / 2^k.
+float RidgedLineNoise(float x, int octaves, float firstWeight, uint32_t seed);
+
+// Three octaves of LineNoise (frequencies 1, 2.7 and 7.3, seeds seed to seed + 2) for the
+// outlines of rolling hills, in 0..1.
+float RollingLineNoise(float x, uint32_t seed);
+
 }  // namespace pack_images

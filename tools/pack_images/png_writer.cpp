@@ -19,11 +19,9 @@ std::vector<uint8_t> PackedPixels(const Image& image, bool withAlpha) {
   return bgr;
 }
 
-}  // namespace
-
-HRESULT WritePng(const Image& image, bool withAlpha, const std::wstring& path) {
-  IWICImagingFactory* factory = nullptr;
-  IWICStream* stream = nullptr;
+// Encodes into `stream`, a WIC stream or any other IStream.
+HRESULT Encode(IWICImagingFactory* factory, const Image& image, bool withAlpha,
+               const GUID& container, IStream* stream) {
   IWICBitmapEncoder* encoder = nullptr;
   IWICBitmapFrameEncode* frame = nullptr;
   IPropertyBag2* options = nullptr;
@@ -33,13 +31,19 @@ HRESULT WritePng(const Image& image, bool withAlpha, const std::wstring& path) {
   WICPixelFormatGUID format =
       withAlpha ? GUID_WICPixelFormat32bppBGRA : GUID_WICPixelFormat24bppBGR;
 
-  HRESULT hr = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&factory));
-  if (SUCCEEDED(hr)) hr = factory->CreateStream(&stream);
-  if (SUCCEEDED(hr)) hr = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
-  if (SUCCEEDED(hr)) hr = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder);
+  HRESULT hr = factory->CreateEncoder(container, nullptr, &encoder);
   if (SUCCEEDED(hr)) hr = encoder->Initialize(stream, WICBitmapEncoderNoCache);
   if (SUCCEEDED(hr)) hr = encoder->CreateNewFrame(&frame, &options);
+  if (SUCCEEDED(hr) && IsEqualGUID(container, GUID_ContainerFormatJpeg)) {
+    // Generated pictures are smooth: a high quality keeps their gradients free of blocks.
+    PROPBAG2 option = {};
+    option.pstrName = const_cast<LPOLESTR>(L"ImageQuality");
+    VARIANT quality;
+    VariantInit(&quality);
+    quality.vt = VT_R4;
+    quality.fltVal = 0.92f;
+    hr = options->Write(1, &option, &quality);
+  }
   if (SUCCEEDED(hr)) hr = frame->Initialize(options);
   if (SUCCEEDED(hr)) hr = frame->SetSize(image.Width(), image.Height());
   if (SUCCEEDED(hr)) hr = frame->SetPixelFormat(&format);
@@ -56,6 +60,47 @@ HRESULT WritePng(const Image& image, bool withAlpha, const std::wstring& path) {
   ReleaseAndNull(&options);
   ReleaseAndNull(&frame);
   ReleaseAndNull(&encoder);
+  return hr;
+}
+
+HRESULT CreateFactory(IWICImagingFactory** factory) {
+  return CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                          IID_PPV_ARGS(factory));
+}
+
+}  // namespace
+
+HRESULT WritePng(const Image& image, bool withAlpha, const std::wstring& path) {
+  IWICImagingFactory* factory = nullptr;
+  IWICStream* stream = nullptr;
+  HRESULT hr = CreateFactory(&factory);
+  if (SUCCEEDED(hr)) hr = factory->CreateStream(&stream);
+  if (SUCCEEDED(hr)) hr = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
+  if (SUCCEEDED(hr)) hr = Encode(factory, image, withAlpha, GUID_ContainerFormatPng, stream);
+  ReleaseAndNull(&stream);
+  ReleaseAndNull(&factory);
+  return hr;
+}
+
+HRESULT EncodeImage(const Image& image, bool withAlpha, ImageFileFormat format,
+                    std::vector<uint8_t>& bytes) {
+  IWICImagingFactory* factory = nullptr;
+  IStream* stream = nullptr;
+  const GUID& container =
+      format == ImageFileFormat::Png ? GUID_ContainerFormatPng : GUID_ContainerFormatJpeg;
+  HRESULT hr = CreateFactory(&factory);
+  if (SUCCEEDED(hr)) hr = CreateStreamOnHGlobal(nullptr, TRUE, &stream);
+  if (SUCCEEDED(hr)) hr = Encode(factory, image, withAlpha && format == ImageFileFormat::Png,
+                                 container, stream);
+  HGLOBAL memory = nullptr;
+  if (SUCCEEDED(hr)) hr = GetHGlobalFromStream(stream, &memory);
+  STATSTG stat = {};
+  if (SUCCEEDED(hr)) hr = stream->Stat(&stat, STATFLAG_NONAME);
+  if (SUCCEEDED(hr)) {
+    const auto* data = static_cast<const uint8_t*>(GlobalLock(memory));
+    bytes.assign(data, data + stat.cbSize.QuadPart);
+    GlobalUnlock(memory);
+  }
   ReleaseAndNull(&stream);
   ReleaseAndNull(&factory);
   return hr;

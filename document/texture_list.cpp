@@ -1,0 +1,9 @@
+#include "document/texture_list.h"
+
+void TextureList::AppendFrame(const TextureEntry& entry) {
+  frames.emplace_back();
+  frames.back().Share(entry.texture);
+  width = static_cast<int32_t>(entry.width);
+  height = static_cast<int32_t>(entry.height);
+  aspect = entry.aspect;
+}

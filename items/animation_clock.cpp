@@ -1,0 +1,3 @@
+#include "items/animation_clock.h"
+
+float AnimationClock = 0;

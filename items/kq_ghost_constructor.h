@@ -1,0 +1,14 @@
+// Ghosts: slow, half-transparent fish that fade in and out between the alpha bounds and are
+// born again elsewhere each time they fade out.
+#pragma once
+
+#include "items/kq_fish_constructor.h"
+
+class KQ_GhostConstructor : public SpriteClass<KQ_GhostConstructor, KQ_FishConstructor> {
+public:
+  static constexpr const wchar_t* ClassName = L"KQ_GhostConstructor";
+  KQ_GhostConstructor();
+
+  void InitParticle(Particle& particle) override;
+  void MoveParticle(Particle& particle) override;
+};

@@ -1,0 +1,13 @@
+// The pictures of the built-in demo show, one painter each, all PictureWidth x PictureHeight.
+#pragma once
+
+#include "tools/pack_images/image.h"
+
+namespace demo_show {
+
+pack_images::Image MakeMountainsAtDawn();  // snowy ranges in alpenglow, mist in the valley
+pack_images::Image MakeForestLake();       // fir-lined lake mirroring the woods and the sky
+pack_images::Image MakeMeadow();           // flowering summer meadow, hills and a lone tree
+pack_images::Image MakeCoast();            // sea cliffs and a beach in the evening sun
+
+}  // namespace demo_show

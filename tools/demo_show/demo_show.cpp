@@ -1,0 +1,77 @@
+#include "tools/demo_show/demo_show.h"
+
+#include "document/doc_res_manager.h"
+#include "document/project_document.h"
+#include "tools/demo_show/demo_music.h"
+#include "tools/demo_show/demo_objects.h"
+#include "tools/demo_show/demo_pictures.h"
+#include "tools/demo_show/effect_slides.h"
+
+namespace demo_show {
+
+const std::vector<DemoSlide>& DemoSlides() {
+  static const std::vector<DemoSlide> slides = {
+      {L"Mountains at dawn", L"mountains_at_dawn.jpg", MakeMountainsAtDawn, 2, 9, 2, 115, 40},
+      {L"Forest lake", L"forest_lake.jpg", MakeForestLake, 2, 9, 2, 120, 35},
+      {L"Meadow", L"meadow.jpg", MakeMeadow, 2, 9, 2, 112, 45},
+      {L"Coast", L"coast.jpg", MakeCoast, 2, 9, 2, 118, 40},
+  };
+  return slides;
+}
+
+FileLinkKey DemoPictureLink(size_t slide) {
+  return {DemoSlides()[slide].pictureFile, static_cast<int64_t>(slide + 1)};
+}
+
+namespace {
+
+// A slide of `light` with its times and name at the end of the show.
+template <class Demo>
+void AddSlide(KQ_SlideShow_Light& show, const Demo& demo, std::unique_ptr<KQ_2D_Light> light) {
+  auto slide = std::make_unique<KQ_SlideContainer>();
+  slide->fadeIn = demo.fadeIn;
+  slide->display = demo.display;
+  slide->fadeOut = demo.fadeOut;
+  slide->name = demo.name;
+  slide->SetLight(std::move(light));
+  show.AddSlide(std::move(slide));
+}
+
+}  // namespace
+
+void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles) {
+  KQ_SlideShow_Light show;
+  KQ_DocResManager manager;
+  for (size_t i = 0; i < DemoSlides().size(); ++i) {
+    const DemoSlide& demo = DemoSlides()[i];
+    // The picture is an embedded file: the link names it, the manager's map holds its bytes.
+    const FileLinkKey picture = DemoPictureLink(i);
+    KQ_EmbeddedData file;
+    file.name = demo.pictureFile;
+    file.bytes = pictureFiles[i];
+    manager.GetResourceCache().imageBlobs[picture] = {file};
+
+    auto light = std::make_unique<KQ_2D_Light>();
+    light->pictureLink.Store(picture);
+    light->camera.on = 1;
+    light->camera.zoom.Set(demo.zoom);
+    light->camera.speed.Set(demo.speed);
+    AddSlide(show, demo, std::move(light));
+  }
+  for (const EffectLightSlide& demo : EffectLightSlides()) {
+    std::unique_ptr<KQ_2D_Light> light = demo.makeLight();
+    light->pictureLink.Store(DemoPictureLink(demo.pictureOfSlide));
+    light->camera.on = 1;  // every slide of the show drifts
+    AddSlide(show, demo, std::move(light));
+  }
+  AddEffectSlides(show, manager);
+  // The 3D items over the forest lake again, the picture shared with its own slide.
+  if (!AddGardenSlide(show, manager, FileLinkKey{DemoSlides()[1].pictureFile, 2})) {
+    out.MarkFailed();
+    return;
+  }
+  AddDemoMusic(show);
+  WriteProjectDocument(out, show, manager);
+}
+
+}  // namespace demo_show

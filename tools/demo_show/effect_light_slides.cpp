@@ -1,0 +1,52 @@
+// The demo show's slides through the effect lights, each tuned to show its light at its best on
+// the demo pictures.
+#include "scene/fake_undervater.h"
+#include "scene/kq_glass_ball_light.h"
+#include "scene/kq_matrix_code_light.h"
+#include "tools/demo_show/demo_show.h"
+
+namespace demo_show {
+namespace {
+
+// A swaying ball on its stand, over a dusk-blue gradient. The ball follows the camera as if it
+// stood in the background; a zoom of 1 keeps it in the middle.
+std::unique_ptr<KQ_2D_Light> GlassBall() {
+  auto light = std::make_unique<KQ_GlassBallLight>();
+  light->camera.zoom.Set(100);
+  light->ballSize = 60;
+  light->magnification = 20;
+  light->standOn = 1;
+  light->gradientTop = 0x00401808;     // colour references: deep blue
+  light->gradientBottom = 0x00E0B070;  // pale sky blue
+  return light;
+}
+
+// Green rain on black, bright where the picture is.
+std::unique_ptr<KQ_2D_Light> MatrixCode() {
+  auto light = std::make_unique<KQ_MatrixCodeLight>();
+  light->cellSize = 14;
+  light->density = 35;
+  light->backgroundMode = 1;
+  light->trailColour = 0x0040E040;
+  light->headColour = 0x00E0FFE0;
+  return light;
+}
+
+std::unique_ptr<KQ_2D_Light> Underwater() {
+  auto light = std::make_unique<FakeUndervater>();
+  light->camera.zoom.Set(112);
+  return light;
+}
+
+}  // namespace
+
+const std::vector<EffectLightSlide>& EffectLightSlides() {
+  static const std::vector<EffectLightSlide> slides = {
+      {L"Meadow in a glass ball", 2, GlassBall, 2, 10, 2},
+      {L"Code rain over the mountains", 0, MatrixCode, 2, 10, 2},
+      {L"Coast under water", 3, Underwater, 2, 10, 2},
+  };
+  return slides;
+}
+
+}  // namespace demo_show

@@ -1,0 +1,113 @@
+#include "tools/demo_show/effect_slides.h"
+
+#include <objbase.h>
+
+#include <functional>
+#include <memory>
+
+#include "items/fullscreen/kq_background_copy.h"
+#include "items/fullscreen/kq_fire_fx.h"
+#include "items/fullscreen/kq_light_fx.h"
+#include "items/fullscreen/kq_move_fx.h"
+#include "items/fullscreen/kq_pattern_brush.h"
+#include "items/fullscreen/kq_water_fx.h"
+#include "items/fullscreen/kq_waves_fx.h"
+#include "tools/demo_show/demo_show.h"
+#include "tools/pack_images/png_writer.h"
+
+namespace demo_show {
+namespace {
+
+const FileLinkKey LatticeTile{L"lattice_tile.png", 1};
+
+struct EffectSlide {
+  const wchar_t* name;
+  size_t picture;  // which of the show's pictures lies under the effect
+  std::function<std::unique_ptr<KQ_ABObj_Constructor>()> make;
+};
+
+const EffectSlide EffectSlides[] = {
+    {L"Lattice", 1,
+     [] {
+       auto brush = std::make_unique<KQ_PatternBrush>();
+       brush->patternImage.Store(LatticeTile);
+       brush->patternScale.Set(60);  // 77-pixel tiles on the 1024-pixel picture
+       brush->rotation = 15;
+       return brush;
+     }},
+    {L"Echo", 3,
+     [] {
+       auto copy = std::make_unique<KQ_BackgroundCopy>();
+       copy->copyRect.first_extra = 28;   // the ghost lies to the right and a little below
+       copy->copyRect.second_extra = 10;
+       return copy;
+     }},
+    {L"Glow of dawn", 0,
+     [] {
+       auto pulse = std::make_unique<KQ_LightFX>();
+       pulse->speed.Set(4);  // a slow breath: about 8 s a pulse
+       pulse->strength.Set(35);
+       return pulse;
+     }},
+    {L"Ripples on the lake", 1,
+     [] {
+       auto waves = std::make_unique<KQ_WavesFX>();
+       waves->angle.Set(80);
+       waves->amplitude.Set(20);
+       waves->frequency.Set(120);
+       return waves;
+     }},
+    {L"Tide", 3, [] { return std::make_unique<KQ_WaterFX>(); }},
+    {L"Summer breeze", 2,
+     [] {
+       auto move = std::make_unique<KQ_MoveFX>();
+       move->magnitude.Set(25);
+       move->angle.Set(10);
+       return move;
+     }},
+    {L"Grass fire", 2,
+     [] {
+       // Flames along the bottom third of the picture, the pattern twice across.
+       auto fire = std::make_unique<KQ_FireFX>();
+       const D3DXVECTOR3 corners[4] = {{0, 470, 0}, {0, 768, 0}, {1024, 470, 0}, {1024, 768, 0}};
+       for (int i = 0; i < 4; ++i) fire->corners.corners[i] = corners[i];
+       fire->patternSize.Set(50);
+       return fire;
+     }},
+};
+
+// The tile as a PNG file with its alpha.
+std::vector<uint8_t> LatticeTileFile() {
+  std::vector<uint8_t> bytes;
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  pack_images::EncodeImage(MakeLatticeTile(), true, pack_images::ImageFileFormat::Png, bytes);
+  if (SUCCEEDED(com)) CoUninitialize();
+  return bytes;
+}
+
+}  // namespace
+
+void AddEffectSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager) {
+  KQ_EmbeddedData tile;
+  tile.name = LatticeTile.path;
+  tile.bytes = LatticeTileFile();
+  manager.GetResourceCache().imageBlobs[LatticeTile] = {tile};
+
+  for (const EffectSlide& effect : EffectSlides) {
+    auto light = std::make_unique<KQ_2D_Light>();
+    light->pictureLink.Store(DemoPictureLink(effect.picture));
+    light->camera.on = 1;
+    light->camera.zoom.Set(110);
+    light->camera.speed.Set(30);
+    auto slide = std::make_unique<KQ_SlideContainer>();
+    slide->fadeIn = 1;
+    slide->display = 8;
+    slide->fadeOut = 1;
+    slide->name = effect.name;
+    slide->SetLight(std::move(light));
+    slide->AddItemSettings(effect.make());
+    show.AddSlide(std::move(slide));
+  }
+}
+
+}  // namespace demo_show
