@@ -12,11 +12,9 @@
 
 #include "app/dialog_ids.h"
 #include "app/display_settings_dialog.h"
-#include "app/moire_screensaver.h"
+#include "tests/app/configured_saver.h"
 #include "tests/app/dialog_driver.h"
-#include "tests/app/recording_show.h"
 #include "tests/app/registry_sandbox.h"
-#include "tests/app/stand_in_machine.h"
 
 namespace {
 
@@ -25,15 +23,6 @@ const wchar_t* const SandboxPath = L"Software\\Vantorel\\Brindlewick Tests\\Disp
 const std::vector<D3DDISPLAYMODE> Modes = {{640, 480, 60, D3DFMT_X8R8G8B8},
                                            {800, 600, 60, D3DFMT_X8R8G8B8},
                                            {1024, 768, 60, D3DFMT_X8R8G8B8}};
-
-struct ConfiguredSaver {
-  explicit ConfiguredSaver(StandInMachine& machine) : saver(RecordingShows(shows), machine) {
-    std::wcscpy(saver.settingsKeyPath, SandboxPath);
-    saver.CreateFromCommandLine(GetModuleHandleW(nullptr), L"saver.scr /c");
-  }
-  std::vector<std::shared_ptr<ShowRecord>> shows;
-  CMoireScreensaver saver;
-};
 
 // Runs the dialog here while `work` drives it from a thread of its own; `work` ends it.
 void RunDisplaySettings(CMoireScreensaver& saver, const std::function<void(HWND)>& work) {
@@ -135,7 +124,7 @@ void EditEveryPage(CMoireScreensaver& saver, HWND dialog) {
 TEST(DisplaySettingsDialog, SeveralAdaptersGetATabPerMonitorAndCancelRestoresThemAll) {
   RegistrySandbox sandbox(SandboxPath);
   StandInMachine machine = ThreeMonitors();
-  ConfiguredSaver configured(machine);
+  ConfiguredSaver configured(machine, SandboxPath);
   CMoireScreensaver& saver = configured.saver;
   ASSERT_EQ(2, saver.adapterCount);
   const AdapterInfo before0 = *saver.adapters[0], before1 = *saver.adapters[1];
@@ -164,7 +153,7 @@ TEST(DisplaySettingsDialog, OneAdapterGetsTheDialogWithoutTabsForTheMonitorItDri
   only.monitor = 1;  // the first display device has no adapter
   only.modes = Modes;
   StandInMachine machine({{0, 0, 640, 480}, {640, 0, 1280, 480}}, {only});
-  ConfiguredSaver configured(machine);
+  ConfiguredSaver configured(machine, SandboxPath);
   CMoireScreensaver& saver = configured.saver;
   ASSERT_EQ(1, saver.adapterCount);
 
@@ -184,7 +173,7 @@ TEST(DisplaySettingsDialog, OneAdapterGetsTheDialogWithoutTabsForTheMonitorItDri
 TEST(DisplaySettingsDialog, HelpExplainsTheMonitorsRendering) {
   RegistrySandbox sandbox(SandboxPath);
   StandInMachine machine = ThreeMonitors();
-  ConfiguredSaver configured(machine);
+  ConfiguredSaver configured(machine, SandboxPath);
   RunDisplaySettings(configured.saver, [&](HWND dialog) {
     SelectTab(dialog, 1);
     PressLater(dialog, IDC_MONITOR_HELP);

@@ -160,7 +160,8 @@ private:
   // The document resource in the language the saver's own one has, so it is replaced.
   bool ReplaceDocument(const std::vector<uint8_t>& bytes) {
     WORD language = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);
-    if (HMODULE module = LoadLibraryExW(copy_.Program().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
+    if (HMODULE module =
+            LoadLibraryExW(copy_.Program().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
       EnumResourceLanguagesW(module, L"DDS", MAKEINTRESOURCEW(ProjectDocumentResource),
                              KeepLanguage, reinterpret_cast<LONG_PTR>(&language));
       FreeLibrary(module);
@@ -178,7 +179,8 @@ private:
 
 void WriteFile(const std::wstring& path, const std::vector<uint8_t>& bytes) {
   std::ofstream(path.c_str(), std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 TEST(BackgroundMusic, RecordsPlayTheirFileOrTheirWrittenCopyAndBrokenOnesArePassedOver) {
@@ -193,8 +195,8 @@ TEST(BackgroundMusic, RecordsPlayTheirFileOrTheirWrittenCopyAndBrokenOnesArePass
   WriteFile(onDisk, evening);
   SaverWithMusic saver({
       DataBlob{L"C:\\Nowhere\\morning.wav", morning},  // missing: plays its written copy
-      DataBlob{broken, {}},                             // cannot be played: passed over
-      DataBlob{onDisk, morning},                        // the file on disk wins over its bytes
+      DataBlob{broken, {}},                            // cannot be played: passed over
+      DataBlob{onDisk, morning},                       // the file on disk wins over its bytes
   });
   ASSERT_TRUE(saver.Replaced());
 
@@ -208,8 +210,10 @@ TEST(BackgroundMusic, RecordsPlayTheirFileOrTheirWrittenCopyAndBrokenOnesArePass
         << "stream " << i << " (the broken record opens none): " << Describe(streams);
   }
   WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((std::wstring(temp) + L"brindlewick-*-morning.wav").c_str(), &found);
-  EXPECT_NE(INVALID_HANDLE_VALUE, search) << "the embedded piece was written to the temporary folder";
+  HANDLE search =
+      FindFirstFileW((std::wstring(temp) + L"brindlewick-*-morning.wav").c_str(), &found);
+  EXPECT_NE(INVALID_HANDLE_VALUE, search)
+      << "the embedded piece was written to the temporary folder";
   if (search != INVALID_HANDLE_VALUE) FindClose(search);
   DeleteFileW(broken.c_str());
   DeleteFileW(onDisk.c_str());

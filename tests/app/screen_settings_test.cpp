@@ -5,10 +5,8 @@
 
 #include <cwchar>
 
-#include "app/moire_screensaver.h"
-#include "tests/app/recording_show.h"
+#include "tests/app/configured_saver.h"
 #include "tests/app/registry_sandbox.h"
-#include "tests/app/stand_in_machine.h"
 
 namespace {
 
@@ -23,20 +21,10 @@ StandInMachine ThreeMonitors() {
                         {first, second});
 }
 
-// A saver in configuration mode whose display settings live in the sandbox.
-struct ConfiguredSaver {
-  explicit ConfiguredSaver(StandInMachine& machine) : saver(RecordingShows(shows), machine) {
-    std::wcscpy(saver.settingsKeyPath, SandboxPath);
-    saver.CreateFromCommandLine(GetModuleHandleW(nullptr), L"saver.scr /c");
-  }
-  std::vector<std::shared_ptr<ShowRecord>> shows;
-  CMoireScreensaver saver;
-};
-
 TEST(ScreenSettings, ReadingCreatesASubkeyForEveryMonitorWithAnAdapter) {
   RegistrySandbox sandbox(SandboxPath);
   StandInMachine machine = ThreeMonitors();
-  ConfiguredSaver configured(machine);
+  ConfiguredSaver configured(machine, SandboxPath);
   ASSERT_EQ(2, configured.saver.adapterCount);
   EXPECT_TRUE(sandbox.HasKey(L"Screen 1"));
   EXPECT_TRUE(sandbox.HasKey(L"Screen 2"));
@@ -47,7 +35,7 @@ TEST(ScreenSettings, WhatIsSavedIsReadBackForTheSameAdapter) {
   RegistrySandbox sandbox(SandboxPath);
   StandInMachine machine = ThreeMonitors();
   {
-    ConfiguredSaver configured(machine);
+    ConfiguredSaver configured(machine, SandboxPath);
     CMoireScreensaver& saver = configured.saver;
     AdapterInfo& second = *saver.adapters[1];
     second.userWidth = 800;
@@ -67,7 +55,7 @@ TEST(ScreenSettings, WhatIsSavedIsReadBackForTheSameAdapter) {
   EXPECT_EQ(16u, sandbox.Binary(L"Screen 1", L"Adapter ID").value_or(std::vector<BYTE>()).size());
   EXPECT_EQ(1u, sandbox.Dword(L"", L"AllScreensSame"));
 
-  ConfiguredSaver reread(machine);
+  ConfiguredSaver reread(machine, SandboxPath);
   const AdapterInfo& second = *reread.saver.adapters[1];
   EXPECT_EQ(800u, second.userWidth);
   EXPECT_EQ(600u, second.userHeight);
@@ -101,7 +89,7 @@ TEST(ScreenSettings, ModeAndHardwareSwitchBelongToTheAdapterTheyWereSavedFor) {
     sandbox.SetDword(L"Screen 1", L"Width", 1024);
     sandbox.SetDword(L"Screen 1", L"Disable Hardware", 1);
     sandbox.SetDword(L"Screen 1", L"Leave Black", 1);
-    ConfiguredSaver configured(machine);
+    ConfiguredSaver configured(machine, SandboxPath);
     const AdapterInfo& adapter = *configured.saver.adapters[0];
     EXPECT_EQ(c.modeRead ? 1024u : 0u, adapter.userWidth) << c.what;
     EXPECT_EQ(c.modeRead, static_cast<bool>(adapter.disableHardware)) << c.what;
@@ -117,7 +105,7 @@ TEST(ScreenSettings, ValuesOfAnotherTypeOrSizeAreIgnored) {
   sandbox.Set(L"Screen 1", L"Height", REG_DWORD, wide, sizeof wide);
   sandbox.Set(L"Screen 1", L"Leave Black", REG_BINARY, wide, sizeof(DWORD));
   StandInMachine machine = ThreeMonitors();
-  ConfiguredSaver configured(machine);
+  ConfiguredSaver configured(machine, SandboxPath);
   const AdapterInfo& adapter = *configured.saver.adapters[0];
   EXPECT_EQ(0u, adapter.userWidth);
   EXPECT_EQ(0u, adapter.userHeight);

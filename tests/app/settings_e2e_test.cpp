@@ -129,44 +129,36 @@ TEST(SettingsDialog, AStoredPositionOutOfRangeShowsFillAndIsMended) {
   EXPECT_EQ(2u, settings.Dword(L"", L"\"PicPos\""));
 }
 
-int VolumePosition(HWND sound) {
-  return static_cast<int>(SendDlgItemMessageW(sound, IDC_VOLUME, TBM_GETPOS, 0, 0));
-}
-
 TEST(SoundDialog, ShowsTheStoredValuesOkStoresNewOnesAndCancelNothing) {
   RegistrySandbox settings(ProductSettingsKey);
   Configuration configuration;
   ASSERT_NE(nullptr, configuration.dialog);
-
-  HWND sound = configuration.Open(IDC_SOUND_SETTINGS, L"Sound Settings");
-  ASSERT_NE(nullptr, sound);
-  EXPECT_EQ(0, SendDlgItemMessageW(sound, IDC_VOLUME, TBM_GETRANGEMIN, 0, 0));
-  EXPECT_EQ(100, SendDlgItemMessageW(sound, IDC_VOLUME, TBM_GETRANGEMAX, 0, 0));
-  EXPECT_EQ(0, VolumePosition(sound)) << "full volume: the top of the bar";
-  EXPECT_FALSE(IsControlChecked(sound, IDC_MUTE));
-  SendDlgItemMessageW(sound, IDC_VOLUME, TBM_SETPOS, TRUE, 100);  // the bottom
-  Click(sound, IDC_MUTE);
-  ASSERT_TRUE(Configuration::End(sound, IDOK));
-  EXPECT_EQ(0u, settings.Dword(L"", L"\"SoundVolume\""));
-  EXPECT_EQ(1u, settings.Dword(L"", L"\"MuteSound\""));
-
-  sound = configuration.Open(IDC_SOUND_SETTINGS, L"Sound Settings");
-  ASSERT_NE(nullptr, sound);
-  EXPECT_EQ(100, VolumePosition(sound));
-  EXPECT_TRUE(IsControlChecked(sound, IDC_MUTE));
-  SendDlgItemMessageW(sound, IDC_VOLUME, TBM_SETPOS, TRUE, 30);
-  Click(sound, IDC_MUTE);
-  ASSERT_TRUE(Configuration::End(sound, IDCANCEL));
-  EXPECT_EQ(0u, settings.Dword(L"", L"\"SoundVolume\""));
-  EXPECT_EQ(1u, settings.Dword(L"", L"\"MuteSound\""));
-
-  sound = configuration.Open(IDC_SOUND_SETTINGS, L"Sound Settings");
-  ASSERT_NE(nullptr, sound);
-  SendDlgItemMessageW(sound, IDC_VOLUME, TBM_SETPOS, TRUE, 30);
-  Click(sound, IDC_MUTE);
-  ASSERT_TRUE(Configuration::End(sound, IDOK));
-  EXPECT_EQ(70u, settings.Dword(L"", L"\"SoundVolume\""));
-  EXPECT_EQ(0u, settings.Dword(L"", L"\"MuteSound\""));
+  // Each round opens the dialog, moves the slider, flips Mute and ends with OK or Cancel.
+  struct Round {
+    const char* what;
+    int shownPosition;  // 0 is the top of the bar: full volume
+    bool shownMute;
+    int newPosition, endWith;
+    DWORD storedVolume, storedMute;
+  };
+  const Round rounds[] = {
+      {"nothing stored yet; to the bottom, muted", 0, false, 100, IDOK, 0, 1},
+      {"Cancel stores nothing", 100, true, 30, IDCANCEL, 0, 1},
+      {"OK stores 100 - the position", 100, true, 30, IDOK, 70, 0},
+  };
+  for (const Round& r : rounds) {
+    HWND sound = configuration.Open(IDC_SOUND_SETTINGS, L"Sound Settings");
+    ASSERT_NE(nullptr, sound) << r.what;
+    EXPECT_EQ(0, SendDlgItemMessageW(sound, IDC_VOLUME, TBM_GETRANGEMIN, 0, 0));
+    EXPECT_EQ(100, SendDlgItemMessageW(sound, IDC_VOLUME, TBM_GETRANGEMAX, 0, 0));
+    EXPECT_EQ(r.shownPosition, SendDlgItemMessageW(sound, IDC_VOLUME, TBM_GETPOS, 0, 0)) << r.what;
+    EXPECT_EQ(r.shownMute, IsControlChecked(sound, IDC_MUTE)) << r.what;
+    SendDlgItemMessageW(sound, IDC_VOLUME, TBM_SETPOS, TRUE, r.newPosition);
+    Click(sound, IDC_MUTE);
+    ASSERT_TRUE(Configuration::End(sound, r.endWith)) << r.what;
+    EXPECT_EQ(r.storedVolume, settings.Dword(L"", L"\"SoundVolume\"")) << r.what;
+    EXPECT_EQ(r.storedMute, settings.Dword(L"", L"\"MuteSound\"")) << r.what;
+  }
   EXPECT_FALSE(settings.Dword(L"", L"\"SoundBalance\"")) << "the dialog has no balance control";
   EXPECT_TRUE(configuration.Finish(IDOK));
 }
@@ -248,18 +240,20 @@ TEST(SettingsDialog, CancelStoresNoneOfTheChangesMadeInAnyDialog) {
   EXPECT_EQ(before, settings.Snapshot());
 }
 
-// Points the http browser command at the test's recorder for the test's lifetime.
+// Points the http browser command at the test's recorder for the test's lifetime. The value
+// is stored as `type`, with or without its terminating null.
 class RecordingBrowser {
 public:
-  explicit RecordingBrowser(const std::wstring& command) {
+  RecordingBrowser(DWORD type, const std::wstring& command, bool terminated) {
     RegCreateKeyExW(HKEY_CLASSES_ROOT, L"http\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS,
                     nullptr, &key_, nullptr);
     DWORD size = sizeof saved_;
     hadValue_ = RegQueryValueExW(key_, nullptr, nullptr, &savedType_,
                                  reinterpret_cast<BYTE*>(saved_), &size) == ERROR_SUCCESS;
     savedSize_ = size;
-    RegSetValueExW(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    const size_t characters = command.size() + (terminated ? 1 : 0);
+    RegSetValueExW(key_, nullptr, 0, type, reinterpret_cast<const BYTE*>(command.c_str()),
+                   static_cast<DWORD>(characters * sizeof(wchar_t)));
   }
   ~RecordingBrowser() {
     if (hadValue_) {
@@ -287,27 +281,45 @@ std::wstring ReadUtf16(const std::wstring& path) {
 TEST(SettingsDialog, WebsiteOpensTheMakersPageInTheRegisteredBrowser) {
   RegistrySandbox settings(ProductSettingsKey);
   const std::wstring recorder = WindowsPathOf(BRINDLEWICK_URL_RECORDER_PATH);
-  RecordingBrowser browser(L"\"" + recorder + L"\" \"%1\"");
+  const std::wstring page =
+      L"http://www.example.com/brindlewick/?utm_source=screensaver&utm_medium=website"
+      L"&utm_campaign=customer_content&utm_nooverride=1";
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const std::wstring log =
       std::wstring(temp) + L"brindlewick-url-" + std::to_wstring(GetCurrentProcessId()) + L".log";
-  DeleteFileW(log.c_str());
   SetEnvironmentVariableW(L"BRINDLEWICK_URL_LOG", log.c_str());
-
-  Configuration configuration;
-  ASSERT_NE(nullptr, configuration.dialog);
-  PressLater(configuration.dialog, IDC_WEBSITE);
-  const std::wstring expected =
-      L"\"" + recorder +
-      L"\" \"http://www.example.com/brindlewick/?utm_source=screensaver&utm_medium=website"
-      L"&utm_campaign=customer_content&utm_nooverride=1\"";
-  std::wstring recorded;
-  EXPECT_TRUE(WaitUntil([&] { return (recorded = ReadUtf16(log)) == expected; }, 10000))
-      << testing::PrintToString(recorded);
-  EXPECT_TRUE(IsWindow(configuration.dialog)) << "the dialog stays open";
-  EXPECT_TRUE(configuration.Finish(IDCANCEL));
+  SetEnvironmentVariableW(L"BRINDLEWICK_RECORDER", recorder.c_str());
+  struct Case {
+    const char* what;
+    DWORD type;
+    std::wstring command;
+    bool terminated;
+    std::wstring started;
+  };
+  const Case cases[] = {
+      {"a quoted placeholder", REG_SZ, L"\"" + recorder + L"\" \"%1\"", true,
+       L"\"" + recorder + L"\" \"" + page + L"\""},
+      {"a value without its terminator", REG_SZ, L"\"" + recorder + L"\" \"%1\"", false,
+       L"\"" + recorder + L"\" \"" + page + L"\""},
+      {"environment strings", REG_EXPAND_SZ, L"\"%BRINDLEWICK_RECORDER%\" \"%1\"", true,
+       L"\"" + recorder + L"\" \"" + page + L"\""},
+      {"no placeholder", REG_SZ, L"\"" + recorder + L"\"", true, L"\"" + recorder + L"\" " + page},
+  };
+  for (const Case& c : cases) {
+    RecordingBrowser browser(c.type, c.command, c.terminated);
+    DeleteFileW(log.c_str());
+    Configuration configuration;
+    ASSERT_NE(nullptr, configuration.dialog) << c.what;
+    PressLater(configuration.dialog, IDC_WEBSITE);
+    std::wstring recorded;
+    EXPECT_TRUE(WaitUntil([&] { return (recorded = ReadUtf16(log)) == c.started; }, 10000))
+        << c.what << ": " << testing::PrintToString(recorded);
+    EXPECT_TRUE(IsWindow(configuration.dialog)) << "the dialog stays open";
+    EXPECT_TRUE(configuration.Finish(IDCANCEL));
+  }
   SetEnvironmentVariableW(L"BRINDLEWICK_URL_LOG", nullptr);
+  SetEnvironmentVariableW(L"BRINDLEWICK_RECORDER", nullptr);
   DeleteFileW(log.c_str());
 }
 

@@ -20,7 +20,9 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
   Put16(out, value >> 16);
 }
 
-void PutTag(std::vector<uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void PutTag(std::vector<uint8_t>& out, const char* tag) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(tag[i]));
+}
 
 // One sample in -1..1: the chord tones, each with a faint detuned twin for shimmer, under a
 // slow swell, faded in and out so the pieces join without clicks.
@@ -40,6 +42,7 @@ std::vector<uint8_t> SynthesisePiece(const DemoPiece& piece) {
   const uint32_t frames = static_cast<uint32_t>(piece.seconds * DemoMusicSampleRate);
   const uint32_t dataBytes = frames * 2;
   std::vector<uint8_t> wav;
+  wav.reserve(44 + dataBytes);
   PutTag(wav, "RIFF");
   Put32(wav, 36 + dataBytes);
   PutTag(wav, "WAVE");

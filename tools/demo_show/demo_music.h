@@ -22,9 +22,13 @@ struct DemoPiece {
 };
 
 constexpr DemoPiece DemoMusic[] = {
-    {L"Morning haze", L"C:\\Vantorel\\Shows\\Music\\morning-haze.wav", 6.0,
+    {L"Morning haze",
+     L"C:\\Vantorel\\Shows\\Music\\morning-haze.wav",
+     6.0,
      {220.00, 277.18, 329.63}},  // A major
-    {L"Evening tide", L"C:\\Vantorel\\Shows\\Music\\evening-tide.wav", 6.0,
+    {L"Evening tide",
+     L"C:\\Vantorel\\Shows\\Music\\evening-tide.wav",
+     6.0,
      {146.83, 174.61, 293.66}},  // D minor
 };
 constexpr size_t DemoPieceCount = sizeof DemoMusic / sizeof DemoMusic[0];
