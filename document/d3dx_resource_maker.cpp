@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "document/bump_dds.h"
 #include "document/com_holder.h"
 #include "scene/vertex_formats.h"
 
@@ -123,9 +124,14 @@ HRESULT D3DXResourceMaker::CreateTextureFromMemory(const void* bytes, UINT size,
   *texture = nullptr;
   if (!device_ || !bytes || size == 0) return E_FAIL;
   const TextureParameters p = ParametersFor(use);
-  return D3DXCreateTextureFromFileInMemoryEx(device_, bytes, size, D3DX_DEFAULT, D3DX_DEFAULT,
-                                             p.mipLevels, 0, D3DFMT_UNKNOWN, D3DPOOL_MANAGED,
-                                             p.filter, p.mipFilter, 0, info, nullptr, texture);
+  const HRESULT hr = D3DXCreateTextureFromFileInMemoryEx(
+      device_, bytes, size, D3DX_DEFAULT, D3DX_DEFAULT, p.mipLevels, 0, D3DFMT_UNKNOWN,
+      D3DPOOL_MANAGED, p.filter, p.mipFilter, 0, info, nullptr, texture);
+  // Wine's D3DX cannot load bump (du, dv) files such as the lake's.
+  if (FAILED(hr) && SUCCEEDED(CreateBumpTextureFromDds(device_, bytes, size, info, texture))) {
+    return D3D_OK;
+  }
+  return hr;
 }
 
 HRESULT D3DXResourceMaker::CreateTextureFromFile(const kq_string& path, D3DXIMAGE_INFO* info,

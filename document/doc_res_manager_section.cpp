@@ -110,21 +110,18 @@ void MakeGuidTextures(ResourceCache& resources, ResourceMaker& maker) {
 
 bool ReadDocResManager(KQ_DocResManager& manager, KQ_IOF_Virtual& stream, unsigned long version) {
   ResourceCache& resources = manager.GetResourceCache();
+  // Every map is read before anything is made from them: a document cut short anywhere is
+  // refused without decoding its pictures first.
   ReadRecordMap(stream, resources.imageBlobs);
   ReadLinkMap(stream, resources.imageFrameTimes,
               [&](std::vector<float>& times) { ReadFloatVector(stream, times); });
+  if (version != 1) ReadRecordMap(stream, resources.linkBlobs);
+  if (version > 2) ReadGuidBlobMap(stream, resources.guidTextureBlobs);
   if (stream.Failed()) return false;
-  MakeImageFrames(resources, manager.GetDocResCache());
 
-  if (version == 1) return true;
-  ReadRecordMap(stream, resources.linkBlobs);
-  if (stream.Failed()) return false;
+  MakeImageFrames(resources, manager.GetDocResCache());
   // Keys that map A already filled keep its records.
   for (const auto& [key, records] : resources.linkBlobs) resources.blobCache.emplace(key, records);
-
-  if (version == 2) return true;
-  ReadGuidBlobMap(stream, resources.guidTextureBlobs);
-  if (stream.Failed()) return false;
   MakeGuidTextures(resources, manager.GetDocResCache().Maker());
   return true;
 }

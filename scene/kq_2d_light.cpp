@@ -4,6 +4,7 @@
 #include "document/doc_res_manager.h"
 #include "document/file_link.h"
 #include "scene/back_buffer.h"
+#include "scene/clear_bound_surfaces.h"
 #include "scene/current_device.h"
 #include "scene/picture_view.h"
 #include "scene/screen_quad.h"
@@ -70,6 +71,10 @@ void KQ_2D_Light::RestoreDeviceObjects() {
   device->SetTextureStageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE);
   device->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
   if (CurrentDocResManager) CurrentDocResManager->OnResetDevice();
+  RecreateCaptureTarget();
+}
+
+void KQ_2D_Light::RecreateCaptureTarget() {
   D3DSURFACE_DESC backBuffer;
   GetBackBufferDesc(backBuffer);
   captureTarget_.Create(static_cast<int>(backBuffer.Width), static_cast<int>(backBuffer.Height));
@@ -120,16 +125,7 @@ void KQ_2D_Light::OnPictureChanged() {
   Resize(targetWidth_, targetHeight_);
 }
 
-void KQ_2D_Light::DrawFadeQuad(const ColorScreenQuad& quad) {
-  IDirect3DDevice9* device = CurrentDevice;
-  device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-  device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
-  device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
-  quad.Bind();
-  quad.Draw();
-  device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-  device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
-}
+void KQ_2D_Light::DrawFadeQuad(const ColorScreenQuad& quad) { DrawInVertexColours(quad); }
 
 void KQ_2D_Light::BeginSceneCapture() {
   if (!captureTarget_.HasTextures()) return;
@@ -146,14 +142,7 @@ PingPongTarget& KQ_2D_Light::EndSceneCapture(bool clear) {
   ThePictureView.Setup(targetWidth_, targetHeight_, pictureQuad_.entry, captureRestorePosition_,
                        false);
   captureTarget_.End();
-  if (clear) {
-    // Clearing a depth buffer that is not there would make the device refuse the whole clear.
-    IDirect3DSurface9* depth = nullptr;
-    CurrentDevice->GetDepthStencilSurface(&depth);
-    const DWORD targets = depth ? D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER : D3DCLEAR_TARGET;
-    ReleaseAndNull(&depth);
-    CurrentDevice->Clear(0, nullptr, targets, 0xFF000000, 1.0f, 0);
-  }
+  if (clear) ClearBoundSurfaces(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF000000, 1.0f, 0);
   return captureTarget_;
 }
 

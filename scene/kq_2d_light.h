@@ -96,6 +96,21 @@ protected:
   // The first frame of the picture link's textures becomes the picture (none when nothing
   // resolves: the picture is then 0 x 0 and the background is black).
   void ReloadPicture();
+  // A new capture pair of the back buffer's size.
+  void RecreateCaptureTarget();
+  // A coloured quad blended in its vertex colours and alphas: stage 0 reads the diffuse colour
+  // for the draw and the texture again after it. Alpha blending stays on.
+  template <class Quad>
+  static void DrawInVertexColours(const Quad& quad) {
+    IDirect3DDevice9* device = CurrentDevice;
+    device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+    device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
+    device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
+    quad.Bind();
+    quad.Draw();
+    device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
+    device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+  }
 
   // The KQ_2D_Light section that ends every effect light's chain, header included.
   friend bool ReadBaseSection(KQ_IOF_Virtual& stream, KQ_2D_Light& light);

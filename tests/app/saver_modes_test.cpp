@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "app/error_box_paint.h"
@@ -38,10 +39,31 @@ bool IsBlack(uint32_t pixel) { return (pixel & 0xFFFFFF) == 0; }
 
 // The show, not the splash: the splash is a centred square on black, so a corner that is not
 // black is a frame of the show.
-bool ShowsTheShow(const RECT& area) {
-  const Screenshot shot = CaptureScreen(area);
+bool IsShowFrame(const Screenshot& shot) {
   return !shot.pixels.empty() && !IsBlack(shot.At(2, 2)) &&
          !IsBlack(shot.At(shot.width - 3, shot.height - 3));
+}
+
+bool ShowsTheShow(const RECT& area) { return IsShowFrame(CaptureScreen(area)); }
+
+// How many colours a grid of 32 x 24 probes finds: a picture gives hundreds, a cleared screen one.
+size_t ColoursOnAGrid(const Screenshot& shot) {
+  std::set<uint32_t> colours;
+  for (int gy = 0; gy < 24; ++gy) {
+    for (int gx = 0; gx < 32; ++gx) {
+      colours.insert(shot.At((2 * gx + 1) * shot.width / 64, (2 * gy + 1) * shot.height / 48));
+    }
+  }
+  return colours.size();
+}
+
+size_t PixelsThatDiffer(const Screenshot& a, const Screenshot& b) {
+  if (a.pixels.size() != b.pixels.size()) return a.pixels.size();
+  size_t differing = 0;
+  for (size_t i = 0; i < a.pixels.size(); ++i) {
+    differing += (a.pixels[i] & 0xFFFFFF) != (b.pixels[i] & 0xFFFFFF);
+  }
+  return differing;
 }
 
 HWND OnlyWindow(const SaverProcess& saver, HWND parent = nullptr) {
@@ -106,6 +128,27 @@ TEST(FullScreen, CoversTheScreenWithTheShowAndEndsOnInput) {
     EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs)) << c.name;
     EXPECT_EQ(0u, saver.ExitCode()) << c.name;
   }
+}
+
+// Seconds into the first slide the screen shows its picture, which the camera moves on: the
+// slide show plays, not a cleared screen or a still.
+TEST(FullScreen, PlaysTheShowWhosePictureDrifts) {
+  SaverProcess saver(Saver(), L"/s");
+  ASSERT_TRUE(saver.Started());
+  HWND window = StartFullScreenShow(saver);
+  ASSERT_NE(nullptr, window);
+  KeepHandlingMessages(3000);
+  const Screenshot first = CaptureWholeScreen();
+  KeepHandlingMessages(1000);
+  const Screenshot later = CaptureWholeScreen();
+  ASSERT_FALSE(first.pixels.empty());
+  EXPECT_TRUE(IsShowFrame(first)) << "neither black nor the splash";
+  EXPECT_GT(ColoursOnAGrid(first), 100u) << "a picture, not a flat colour";
+  EXPECT_GT(PixelsThatDiffer(first, later), first.pixels.size() / 4) << "the picture drifts";
+
+  PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_TRUE(saver.WaitForExit(ExitTimeoutMs));
+  EXPECT_EQ(0u, saver.ExitCode());
 }
 
 // A window of the test that plays the display-properties dialog's preview area.

@@ -6,6 +6,7 @@
 #include "tools/demo_show/demo_objects.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/effect_slides.h"
+#include "tools/demo_show/lake_ripples.h"
 
 namespace demo_show {
 
@@ -70,6 +71,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     out.MarkFailed();
     return;
   }
+  AddLakeRipples(manager);
   AddDemoMusic(show);
   WriteProjectDocument(out, show, manager);
 }

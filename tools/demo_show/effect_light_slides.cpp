@@ -1,9 +1,13 @@
 // The demo show's slides through the effect lights, each tuned to show its light at its best on
 // the demo pictures.
+#include "scene/fake_lake_2d.h"
 #include "scene/fake_undervater.h"
 #include "scene/kq_glass_ball_light.h"
+#include "scene/kq_flame_light.h"
 #include "scene/kq_matrix_code_light.h"
+#include "scene/kq_water_ring_light.h"
 #include "tools/demo_show/demo_show.h"
+#include "tools/demo_show/lake_ripples.h"
 
 namespace demo_show {
 namespace {
@@ -38,6 +42,31 @@ std::unique_ptr<KQ_2D_Light> Underwater() {
   return light;
 }
 
+// Flames along the foot of the picture, their roots a little below it, and the heat haze.
+std::unique_ptr<KQ_2D_Light> Flames() {
+  auto light = std::make_unique<KQ_FlameLight>();
+  light->fireOffset = 12;
+  return light;
+}
+
+// The lower 35 % of the picture a rippled mirror of the band above it.
+std::unique_ptr<KQ_2D_Light> MirrorLake() {
+  auto light = std::make_unique<FakeLake2D>();
+  light->bumpKey = LakeRipplesKey();
+  light->lakeShare.Set(30);
+  return light;
+}
+
+// Two drops a second, rings that bend the picture and glint on their slopes.
+std::unique_ptr<KQ_2D_Light> RainRings() {
+  auto light = std::make_unique<KQ_WaterRingLight>();
+  light->dropRate.Set(120);
+  light->dropStrength = 100;
+  light->depth = 40;
+  light->shininess.Set(25);
+  return light;
+}
+
 }  // namespace
 
 const std::vector<EffectLightSlide>& EffectLightSlides() {
@@ -45,6 +74,9 @@ const std::vector<EffectLightSlide>& EffectLightSlides() {
       {L"Meadow in a glass ball", 2, GlassBall, 2, 10, 2},
       {L"Code rain over the mountains", 0, MatrixCode, 2, 10, 2},
       {L"Coast under water", 3, Underwater, 2, 10, 2},
+      {L"Hearth at dawn", 0, Flames, 2, 10, 2},
+      {L"Mirror lake", 1, MirrorLake, 2, 10, 2},
+      {L"Rain on the bay", 3, RainRings, 2, 10, 2},
   };
   return slides;
 }
