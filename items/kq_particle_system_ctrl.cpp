@@ -1,6 +1,6 @@
 #include "items/kq_particle_system_ctrl.h"
 
-#include "items/kq_sprite_array_obj.h"
+#include "items/sprites/kq_sprite_array_obj.h"
 
 std::unique_ptr<KQ_ABObj> KQ_ParticleSystemCtrl::CreateObject() {
   ConvertLegacyImages();

@@ -41,9 +41,6 @@ public:
   // The same with the edges moved inwards by the given half sizes.
   D3DXVECTOR3 RandomPointInsetInArea(float halfWidth, float halfHeight) const;
 
-  // The fractions, in whole picture pixels, into the rectangle.
-  void PushAreaToRectangle();
-
   MediaRectangle rectangle;             // picture pixels, for an editing host
   MediaParamT<unsigned int> speed{50};  // 50 is real time
   bool storedFlag = false;              // stored and copied; nothing in the player reads it
@@ -57,7 +54,10 @@ public:
   float lastTime = 0;                   // application time of the last Step
 
 private:
+  // The fractions, in whole picture pixels, into the rectangle; then the rectangle's edges
+  // bound back to the fractions.
   void BindArea();
+  void PushAreaToRectangle();
   void SetLeftFromRectangle(int left);
   void SetRightFromRectangle(int right);
   void SetTopFromRectangle(int top);

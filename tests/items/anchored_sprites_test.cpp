@@ -6,10 +6,10 @@
 #include <cmath>
 #include <set>
 
-#include "items/kq_discharge_constructor.h"
-#include "items/kq_flower_constructor.h"
-#include "items/kq_grass_constructor.h"
-#include "items/kq_stat_obj_constructor.h"
+#include "items/sprites/kq_discharge_constructor.h"
+#include "items/sprites/kq_flower_constructor.h"
+#include "items/sprites/kq_grass_constructor.h"
+#include "items/sprites/kq_stat_obj_constructor.h"
 #include "items/particle.h"
 #include "tests/items/item_testing.h"
 

@@ -1,5 +1,5 @@
 // The frame clock of animated sprite images.
-#include "items/animated_texture.h"
+#include "items/sprites/animated_texture.h"
 
 #include <gtest/gtest.h>
 

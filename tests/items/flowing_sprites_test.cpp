@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "items/kq_flow_constructor.h"
-#include "items/kq_rain_constructor.h"
+#include "items/sprites/kq_flow_constructor.h"
+#include "items/sprites/kq_rain_constructor.h"
 #include "items/particle.h"
 #include "tests/items/item_testing.h"
 

@@ -6,10 +6,10 @@
 #include <cmath>
 
 #include "document/doc_res_manager.h"
-#include "items/kq_fish_constructor.h"
-#include "items/kq_sparkle_constructor.h"
-#include "items/kq_sprite_array_obj.h"
-#include "items/kq_stat_obj_constructor.h"
+#include "items/sprites/kq_fish_constructor.h"
+#include "items/sprites/kq_sparkle_constructor.h"
+#include "items/sprites/kq_sprite_array_obj.h"
+#include "items/sprites/kq_stat_obj_constructor.h"
 #include "items/particle.h"
 #include "scene/kq_2d_light.h"
 #include "scene/picture_view.h"

@@ -2,7 +2,7 @@
 // no fields of its own), the writer, the particle colour and the sheet frame order.
 #include <gtest/gtest.h>
 
-#include "items/kq_sparkle_constructor.h"
+#include "items/sprites/kq_sparkle_constructor.h"
 #include "tests/items/item_testing.h"
 #include "tests/items/section_fixtures.h"
 

@@ -5,12 +5,12 @@
 
 #include <cmath>
 
-#include "items/kq_fog_constructor.h"
-#include "items/kq_god_ray_constructor.h"
-#include "items/kq_lighting_constructor.h"
-#include "items/kq_sparkle_constructor.h"
+#include "items/sprites/kq_fog_constructor.h"
+#include "items/sprites/kq_god_ray_constructor.h"
+#include "items/sprites/kq_lighting_constructor.h"
+#include "items/sprites/kq_sparkle_constructor.h"
 #include "items/particle.h"
-#include "items/particle_pulse.h"
+#include "items/sprites/particle_pulse.h"
 #include "tests/items/item_testing.h"
 
 namespace {

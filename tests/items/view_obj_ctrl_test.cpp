@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "items/kq_sparkle_constructor.h"
+#include "items/sprites/kq_sparkle_constructor.h"
 #include "tests/items/item_testing.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "items/kq_bird_constructor.h"
-#include "items/kq_fish_constructor.h"
-#include "items/kq_ghost_constructor.h"
+#include "items/sprites/kq_bird_constructor.h"
+#include "items/sprites/kq_fish_constructor.h"
+#include "items/sprites/kq_ghost_constructor.h"
 #include "items/particle.h"
 #include "tests/items/item_testing.h"
 

@@ -6,6 +6,7 @@
 #include "tools/demo_show/demo_objects.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/effect_slides.h"
+#include "tools/demo_show/item_slides.h"
 #include "tools/demo_show/lake_ripples.h"
 
 namespace demo_show {
@@ -66,6 +67,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     AddSlide(show, demo, std::move(light));
   }
   AddEffectSlides(show, manager);
+  AddItemSlides(show, manager);
   // The 3D items over the forest lake again, the picture shared with its own slide.
   if (!AddGardenSlide(show, manager, FileLinkKey{DemoSlides()[1].pictureFile, 2})) {
     out.MarkFailed();

@@ -1,4 +1,4 @@
-#include "items/kq_sprite_array_obj.h"
+#include "items/sprites/kq_sprite_array_obj.h"
 
 #include "document/doc_res_manager.h"
 #include "scene/kq_ab_render.h"

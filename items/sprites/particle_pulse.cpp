@@ -1,4 +1,4 @@
-#include "items/particle_pulse.h"
+#include "items/sprites/particle_pulse.h"
 
 #include "items/kq_base_sprite_prop.h"
 #include "items/particle.h"

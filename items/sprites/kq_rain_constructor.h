@@ -5,7 +5,7 @@
 
 #include <d3dx9math.h>
 
-#include "items/kq_flow_constructor.h"
+#include "items/sprites/kq_flow_constructor.h"
 
 class KQ_RainConstructor : public SpriteClass<KQ_RainConstructor, KQ_FlowConstructor> {
 public:

@@ -1,4 +1,4 @@
-#include "items/kq_fish_constructor.h"
+#include "items/sprites/kq_fish_constructor.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "items/kq_lighting_constructor.h"
+#include "items/sprites/kq_lighting_constructor.h"
 
 #include "document/class_registry.h"
 #include "items/particle.h"

@@ -1,4 +1,4 @@
-#include "items/kq_bird_constructor.h"
+#include "items/sprites/kq_bird_constructor.h"
 
 #include <cmath>
 

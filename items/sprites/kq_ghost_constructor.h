@@ -2,7 +2,7 @@
 // born again elsewhere each time they fade out.
 #pragma once
 
-#include "items/kq_fish_constructor.h"
+#include "items/sprites/kq_fish_constructor.h"
 
 class KQ_GhostConstructor : public SpriteClass<KQ_GhostConstructor, KQ_FishConstructor> {
 public:

@@ -1,4 +1,4 @@
-#include "items/kq_flow_constructor.h"
+#include "items/sprites/kq_flow_constructor.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "items/kq_flower_constructor.h"
+#include "items/sprites/kq_flower_constructor.h"
 
 #include "document/class_registry.h"
 #include "items/particle.h"
-#include "items/sprite_lean.h"
+#include "items/sprites/sprite_lean.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_FlowerConstructor);
 

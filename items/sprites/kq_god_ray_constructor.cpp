@@ -1,10 +1,10 @@
-#include "items/kq_god_ray_constructor.h"
+#include "items/sprites/kq_god_ray_constructor.h"
 
 #include "document/class_registry.h"
 #include "items/particle.h"
-#include "items/particle_pulse.h"
+#include "items/sprites/particle_pulse.h"
 #include "items/random_fraction.h"
-#include "items/sprite_lean.h"
+#include "items/sprites/sprite_lean.h"
 #include "scene/view_frame.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_GodRayConstructor);

@@ -2,7 +2,7 @@
 // sheet at each frame step (with sheet mode and a frame rate).
 #pragma once
 
-#include "items/kq_stat_obj_constructor.h"
+#include "items/sprites/kq_stat_obj_constructor.h"
 
 class KQ_DischargeConstructor
     : public SpriteClass<KQ_DischargeConstructor, KQ_StatObjConstructor> {

@@ -1,4 +1,4 @@
-#include "items/kq_stat_obj_constructor.h"
+#include "items/sprites/kq_stat_obj_constructor.h"
 
 #include <cmath>
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "document/com_holder.h"
-#include "items/animated_texture.h"
+#include "items/sprites/animated_texture.h"
 #include "items/kq_abobj.h"
 #include "items/kq_base_sprite_prop.h"
 #include "items/particle_geom_array.h"

@@ -1,4 +1,4 @@
-#include "items/kq_discharge_constructor.h"
+#include "items/sprites/kq_discharge_constructor.h"
 
 #include <cstdlib>
 

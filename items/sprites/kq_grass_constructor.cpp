@@ -1,9 +1,9 @@
-#include "items/kq_grass_constructor.h"
+#include "items/sprites/kq_grass_constructor.h"
 
 #include "document/class_registry.h"
 #include "items/particle.h"
 #include "items/random_fraction.h"
-#include "items/sprite_lean.h"
+#include "items/sprites/sprite_lean.h"
 #include "scene/view_frame.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_GrassConstructor);

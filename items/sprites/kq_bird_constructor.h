@@ -2,7 +2,7 @@
 // is turned downwards (the sign of its vertical speed is not kept).
 #pragma once
 
-#include "items/kq_fish_constructor.h"
+#include "items/sprites/kq_fish_constructor.h"
 
 class KQ_BirdConstructor : public SpriteClass<KQ_BirdConstructor, KQ_FishConstructor> {
 public:

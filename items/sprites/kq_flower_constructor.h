@@ -2,7 +2,7 @@
 // sways in step with the scaled time; the placement is not updated by the sway.
 #pragma once
 
-#include "items/kq_stat_obj_constructor.h"
+#include "items/sprites/kq_stat_obj_constructor.h"
 
 class KQ_FlowerConstructor
     : public SpriteClass<KQ_FlowerConstructor, KQ_StatObjConstructor> {

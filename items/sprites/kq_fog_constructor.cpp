@@ -1,10 +1,10 @@
-#include "items/kq_fog_constructor.h"
+#include "items/sprites/kq_fog_constructor.h"
 
 #include <cmath>
 
 #include "document/class_registry.h"
 #include "items/particle.h"
-#include "items/particle_pulse.h"
+#include "items/sprites/particle_pulse.h"
 #include "items/random_fraction.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_FogConstructor);

@@ -1,8 +1,8 @@
-#include "items/kq_rain_constructor.h"
+#include "items/sprites/kq_rain_constructor.h"
 
 #include "document/class_registry.h"
 #include "items/particle.h"
-#include "items/particle_pulse.h"
+#include "items/sprites/particle_pulse.h"
 #include "items/random_fraction.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_RainConstructor);

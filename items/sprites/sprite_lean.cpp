@@ -1,4 +1,4 @@
-#include "items/sprite_lean.h"
+#include "items/sprites/sprite_lean.h"
 
 #include <d3dx9math.h>
 

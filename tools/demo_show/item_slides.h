@@ -1,0 +1,16 @@
+// The demo show's item slides: the sprite particle systems running over the show's pictures (a
+// pond with fish and glints on the water, rain on the coast, birds and mist at dawn, a meadow
+// of grass in the wind). Their sprite images are painted at build time and travel in the
+// document as PNG files with alpha.
+#pragma once
+
+#include "document/doc_res_manager.h"
+#include "scene/kq_slide_show_light.h"
+
+namespace demo_show {
+
+// Appends the item slides to `show`, each on a drifting light over one of the show's pictures,
+// and the sprite files to `manager`.
+void AddItemSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager);
+
+}  // namespace demo_show
