@@ -46,6 +46,12 @@ bool RenderSoundFile(const std::wstring& path) {
   return SUCCEEDED(graph.builder->RenderFile(path.c_str(), nullptr));
 }
 
+template <class Interface>
+bool Query(REFIID id, Interface** slot) {
+  return SUCCEEDED(graph.builder->QueryInterface(id, reinterpret_cast<void**>(slot)));
+}
+
+// A file whose own source filter cannot be rendered gets the builder's choice of filters.
 bool Rendered(const std::wstring& path) {
   if (RenderSourcePin(path)) return true;
   RemoveAllFilters();
@@ -61,14 +67,8 @@ BOOL InitSoundGraph(HWND window) {
                               reinterpret_cast<void**>(&graph.builder)))) {
     return FALSE;
   }
-  if (FAILED(graph.builder->QueryInterface(IID_IMediaControl,
-                                           reinterpret_cast<void**>(&graph.control))) ||
-      FAILED(graph.builder->QueryInterface(IID_IMediaSeeking,
-                                           reinterpret_cast<void**>(&graph.seeking))) ||
-      FAILED(graph.builder->QueryInterface(IID_IMediaEventEx,
-                                           reinterpret_cast<void**>(&graph.events))) ||
-      FAILED(
-          graph.builder->QueryInterface(IID_IBasicAudio, reinterpret_cast<void**>(&graph.audio)))) {
+  if (!Query(IID_IMediaControl, &graph.control) || !Query(IID_IMediaSeeking, &graph.seeking) ||
+      !Query(IID_IMediaEventEx, &graph.events) || !Query(IID_IBasicAudio, &graph.audio)) {
     return FALSE;
   }
   graph.events->SetNotifyWindow(reinterpret_cast<OAHWND>(window), WM_APP, 0);

@@ -28,7 +28,7 @@ std::wstring LastComponent(const std::wstring& path) {
 
 bool IsUsableInFileName(wchar_t c) { return c >= 0x20 && !std::wcschr(L"<>:\"/\\|?*", c); }
 
-// Shortens a long name from the middle of its stem, keeping a short extension.
+// Shortens a long name at the end of its stem, keeping a short extension.
 std::wstring Shortened(const std::wstring& name) {
   if (name.size() <= MaxNameLength) return name;
   const size_t dot = name.rfind(L'.');
