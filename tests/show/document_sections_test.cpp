@@ -2,34 +2,18 @@
 // every class writes exactly what it reads.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "document/class_registry.h"
 #include "document/kq_iof_r.h"
 #include "document/kq_iof_w.h"
 #include "scene/kq_slide_show_light.h"
 #include "tests/show/test_items.h"
+#include "tests/support/section_bytes.h"
 
 namespace {
 
 using show_testing::TestItemConstructor;
-
-std::vector<uint8_t> Written(const std::function<void(KQ_IOF_Virtual&)>& write) {
-  KQ_IOF_W writer;
-  write(writer);
-  return writer.Bytes();
-}
-
-// Reads `bytes` with `read` and expects the whole of them to be used.
-template <class Read>
-auto ReadAll(const std::vector<uint8_t>& bytes, Read read) {
-  ResourceBuffer buffer(bytes.data(), bytes.size());
-  KQ_IOF_R<ResourceBuffer> stream(buffer);
-  auto result = read(stream);
-  EXPECT_FALSE(stream.Failed());
-  EXPECT_EQ(0u, buffer.Remaining());
-  return result;
-}
+using testing_support::ReadAll;
+using testing_support::Written;
 
 std::unique_ptr<KQ_2D_Light> LightOf(const kq_string& path, int64_t id, unsigned zoom) {
   auto light = std::make_unique<KQ_2D_Light>();
