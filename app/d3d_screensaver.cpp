@@ -141,6 +141,11 @@ int CD3DScreensaver::Run() {
   return 0;
 }
 
+AdapterInfo* AdapterOfMonitor(const CD3DScreensaver& saver, int monitorIndex) {
+  const int index = saver.monitors[monitorIndex].adapterIndex;
+  return index >= 0 && index < saver.adapterCount ? saver.adapters[index] : nullptr;
+}
+
 HRESULT ShowError(CD3DScreensaver& saver, HRESULT code) {
   wchar_t text[512];
   saver.ErrorText(code, text, 512);

@@ -103,3 +103,5 @@ void UpdateErrorDisplay(CD3DScreensaver& saver);
 HRESULT ShowError(CD3DScreensaver& saver, HRESULT code);
 void ChangePassword(CD3DScreensaver& saver);
 void FreeAdapters(CD3DScreensaver& saver);
+// The adapter driving a monitor; null when none does.
+AdapterInfo* AdapterOfMonitor(const CD3DScreensaver& saver, int monitorIndex);

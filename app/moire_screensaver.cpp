@@ -6,6 +6,7 @@
 
 #include "app/exception_code.h"
 #include "app/saver_codes.h"
+#include "app/settings_registry.h"
 #include "app/sound_graph.h"
 
 CMoireScreensaver* TheApp = nullptr;
@@ -22,6 +23,7 @@ CMoireScreensaver::CMoireScreensaver(const ShowFactory& makeShow, SaverPlatform&
   for (auto& player : players) player = std::make_unique<ScreenPlayer>(makeShow());
   useDepthBuffer = TRUE;
   wcsncpy(settingsKeyPath, SettingsKey, 199);
+  wcsncpy(SettingsKeyPath, SettingsKey, 199);
   wchar_t loaded[200];
   if (LoadStringW(GetModuleHandleW(nullptr), TitleStringId, loaded, 200) > 0) {
     wcsncpy(title, loaded, 199);

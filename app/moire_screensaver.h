@@ -1,5 +1,5 @@
-// The application: the framework with a screen player per output unit and the show's device
-// requirements. Settings and sound dialogs arrive with the next issue; their hooks do nothing.
+// The application: the framework with a screen player per output unit, the show's device
+// requirements, and the settings and sound dialogs with the values they keep in the registry.
 #pragma once
 
 #include <array>
@@ -15,6 +15,14 @@ public:
   explicit CMoireScreensaver(const ShowFactory& makeShow = CreateShowPlayback,
                              SaverPlatform& platform = MachinePlatform());
 
+  // Dialog 106: picture position, display settings, sound settings and the maker's website.
+  void ShowSettingsDialog() override;
+  // The display settings from the registry into the adapter records.
+  void LoadSettings() override;
+  // The display settings of the adapter records into the registry.
+  void SaveSettings();
+  // Dialog 2214: volume and mute.
+  INT_PTR SoundDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnOutputUnitSelected(int unitIndex) override;
   // The show needs bump-environment mapping and V8U8 textures.
   HRESULT CheckDeviceCaps(const D3DCAPS9& caps, DWORD behaviorFlags,

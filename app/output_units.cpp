@@ -9,6 +9,8 @@
 #include "app/device_checks.h"
 #include "app/mode_choice.h"
 #include "app/saver_codes.h"
+#include "app/screen_settings.h"
+#include "app/settings_registry.h"
 
 namespace {
 
@@ -101,27 +103,11 @@ void FullScreenPresentParameters(CD3DScreensaver& saver, const AdapterInfo& adap
   pp.PresentationInterval = D3DPRESENT_INTERVAL_ONE;
 }
 
-void SetDword(HKEY key, const wchar_t* name, DWORD value) {
-  RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
-
 // A mode found by stepping down is remembered, so the next start does not fail again.
-void StoreWorkingMode(CD3DScreensaver& saver, const AdapterInfo& adapter, UINT monitorIndex) {
+void StoreWorkingMode(CD3DScreensaver& saver, UINT monitorIndex) {
   if (!saver.settingsKeyPath[0]) return;
-  wchar_t path[260];
-  swprintf(path, 260, L"%lsScreen %u", saver.settingsKeyPath, monitorIndex + 1);
-  HKEY key;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
-    return;
-  }
-  SetDword(key, L"Width", adapter.userWidth);
-  SetDword(key, L"Height", adapter.userHeight);
-  SetDword(key, L"Format", adapter.userFormat);
-  RegSetValueExW(key, L"Adapter ID", 0, REG_BINARY,
-                 reinterpret_cast<const BYTE*>(&adapter.identifier.DeviceIdentifier),
-                 sizeof adapter.identifier.DeviceIdentifier);
-  RegCloseKey(key);
+  const RegistryKey settingsKey(saver.settingsKeyPath);
+  WriteScreenMode(saver, settingsKey.Get(), static_cast<int>(monitorIndex));
 }
 
 HRESULT CreateFullScreenUnit(CD3DScreensaver& saver, OutputUnit& unit) {
@@ -147,18 +133,13 @@ HRESULT CreateFullScreenUnit(CD3DScreensaver& saver, OutputUnit& unit) {
         adapter.userWidth = mode.width;
         adapter.userHeight = mode.height;
         adapter.userFormat = mode.format;
-        StoreWorkingMode(saver, adapter, unit.monitorIndex);
+        StoreWorkingMode(saver, unit.monitorIndex);
       }
       return hr;
     }
     if (!NextLowerMode(*device)) return hr;
     retried = true;
   }
-}
-
-AdapterInfo* AdapterOfMonitor(CD3DScreensaver& saver, int monitorIndex) {
-  const int index = saver.monitors[monitorIndex].adapterIndex;
-  return index >= 0 && index < saver.adapterCount ? saver.adapters[index] : nullptr;
 }
 
 void InitWindowedUnit(CD3DScreensaver& saver) {

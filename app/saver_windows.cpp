@@ -181,7 +181,8 @@ LRESULT CD3DScreensaver::HandleWindowMessage(HWND window, UINT message, WPARAM w
       SetTimer(window, PreviewTimer, PreviewTimerMs, nullptr);
       break;
     case WM_APP:
-      OnMediaEvent(PollSoundEvent());
+      // Every queued event: a completion left behind would stop the music.
+      for (int code; (code = PollSoundEvent()) != -1;) OnMediaEvent(code);
       break;
   }
   return DefWindowProcW(window, message, wParam, lParam);

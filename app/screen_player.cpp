@@ -1,6 +1,8 @@
 #include "app/screen_player.h"
 
 #include "app/exception_code.h"
+#include "app/settings_registry.h"
+#include "app/temporary_sound_file.h"
 #include "scene/com_references.h"
 #include "scene/current_device.h"
 
@@ -30,16 +32,24 @@ void ScreenPlayer::ShowSplash() {
   splashShown = true;
 }
 
+void ScreenPlayer::PrepareShow() {
+  const std::vector<DataBlob*> music = show_->AudioFiles();
+  for (DataBlob* file : music) MaterialiseAudioFile(*file);
+  show_->SetPicturePosition(ReadPicPos());
+  playlist_.Start(music);
+}
+
 HRESULT ScreenPlayer::StartScene() {
   sceneStarted = true;
-  HRESULT hr;
   try {
-    hr = show_->Load();
+    const HRESULT hr = show_->Load();
+    if (FAILED(hr)) return hr;
+    loaded_ = true;
+    PrepareShow();
   } catch (...) {
-    hr = CodeOfCurrentException();
+    return CodeOfCurrentException();
   }
-  loaded_ = SUCCEEDED(hr);
-  return hr;
+  return S_OK;
 }
 
 void ScreenPlayer::FrameMove(float time) {
@@ -53,7 +63,7 @@ void ScreenPlayer::Render() {
 }
 
 void ScreenPlayer::NextSound(int eventCode) {
-  if (Playing()) show_->OnMediaEvent(eventCode);
+  if (Playing()) playlist_.OnSoundEvent(eventCode);
 }
 
 void ScreenPlayer::InvalidateDeviceObjects() {

@@ -1,25 +1,32 @@
 // One copy of the slide show on one output unit. A player goes through three passes on
 // successive frames: it draws the loading splash, then loads and prepares the show while the
-// splash stays on screen (drawing nothing), then plays the show every frame.
+// splash stays on screen (drawing nothing) and starts its music, then plays the show every
+// frame.
 #pragma once
 
 #include <memory>
 
 #include "app/show_playback.h"
+#include "app/sound_playlist.h"
 #include "scene/textured_quad.h"
 
 class ScreenPlayer {
 public:
-  explicit ScreenPlayer(std::unique_ptr<ShowPlayback> show) : show_(std::move(show)) {}
+  explicit ScreenPlayer(std::unique_ptr<ShowPlayback> show,
+                        SoundOutput& sound = GraphSoundOutput())
+      : show_(std::move(show)), playlist_(sound) {}
 
   // The player's unit was selected; `backBuffer` describes its back buffer 0.
   void Select(IDirect3DDevice9* device, const D3DSURFACE_DESC& backBuffer);
   // First pass: the splash; it is tried again on the next frame when BeginScene fails.
   void ShowSplash();
-  // Second pass: loads and prepares the show; a failure is returned for error mode.
+  // Second pass: loads and prepares the show, writes its embedded sound files where their
+  // paths are missing, places the pictures and starts the first sound file; a failure is
+  // returned for error mode.
   HRESULT StartScene();
   void FrameMove(float time);
   void Render();
+  // A sound-graph event: the end of a file starts the next.
   void NextSound(int eventCode);
 
   void InvalidateDeviceObjects();
@@ -33,7 +40,11 @@ public:
 private:
   bool Playing() const { return sceneStarted && loaded_; }
 
+  // The loaded show's music files, picture position and first sound.
+  void PrepareShow();
+
   std::unique_ptr<ShowPlayback> show_;
+  SoundPlaylist playlist_;
   TexturedQuad splash_;
   IDirect3DDevice9* device_ = nullptr;
   D3DSURFACE_DESC backBuffer_ = {};

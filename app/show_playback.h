@@ -8,6 +8,9 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include "document/data_blob.h"
 
 class ShowPlayback {
 public:
@@ -29,8 +32,11 @@ public:
   virtual void RestoreDeviceObjects() = 0;
   // Before the device is released: release every object of the device.
   virtual void ReleaseDeviceObjects() = 0;
-  // A sound-graph event (-1 when none could be fetched).
-  virtual void OnMediaEvent(int eventCode) = 0;
+  // The loaded show's background music in play order: each record's path and embedded bytes.
+  // The player may write the bytes to a file and rename the record after it.
+  virtual std::vector<DataBlob*> AudioFiles() = 0;
+  // Places every slide's picture: 0 Stretch, 1 Fit, 2 Fill.
+  virtual void SetPicturePosition(int position) = 0;
 };
 
 using ShowFactory = std::function<std::unique_ptr<ShowPlayback>()>;

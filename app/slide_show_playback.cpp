@@ -9,9 +9,6 @@
 
 namespace {
 
-// Fill, until the settings give the stored picture position.
-constexpr int DefaultPicturePosition = 2;
-
 class SlideShowPlayback : public ShowPlayback {
 public:
   ~SlideShowPlayback() override { SlideShowPlayback::ReleaseDeviceObjects(); }
@@ -30,7 +27,6 @@ public:
       return code;
     }
     for (const auto& slide : document_.root->Slides()) slide->InitSlide();
-    document_.root->SetPicturePosition(DefaultPicturePosition);
     return S_OK;
   }
 
@@ -56,7 +52,17 @@ public:
     if (device_) ThePictureView.ReleaseDeviceObjects(device_);
   }
 
-  void OnMediaEvent(int) override {}
+  std::vector<DataBlob*> AudioFiles() override {
+    std::vector<DataBlob*> files;
+    if (document_.root) {
+      for (const auto& record : document_.root->AudioFiles()) files.push_back(&record->file);
+    }
+    return files;
+  }
+
+  void SetPicturePosition(int position) override {
+    if (document_.root) document_.root->SetPicturePosition(position);
+  }
 
 private:
   IDirect3DDevice9* device_ = nullptr;

@@ -1,8 +1,10 @@
-// Background music through one DirectShow graph. Until the sound issue lands these do nothing:
-// the saver plays silently, and these are the points where the graph plugs in.
+// Background music through one DirectShow filter graph per process. The graph plays one file
+// at a time and reports the end of a file to the main window as WM_APP.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 // Creates the graph, notifying `window` with WM_APP; FALSE when there is none.
 BOOL InitSoundGraph(HWND window);
@@ -10,3 +12,8 @@ BOOL InitSoundGraph(HWND window);
 void ReleaseSoundGraph();
 // One pending event code of the graph, -1 when there is none.
 int PollSoundEvent();
+
+// Stops what plays and plays `path` from its start at `volume` (hundredths of a decibel, 0 full,
+// -10000 silent); the volume is set before the graph runs. False, with the graph left empty,
+// when there is no graph or the file cannot be played.
+bool PlaySoundFile(const std::wstring& path, long volume);

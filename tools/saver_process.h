@@ -18,6 +18,7 @@ public:
   SaverProcess& operator=(const SaverProcess&) = delete;
 
   bool Started() const { return process_.hProcess != nullptr; }
+  DWORD Id() const { return process_.dwProcessId; }
   // Waits up to `ms` for the process to end; true when it ended.
   bool WaitForExit(DWORD ms);
   DWORD ExitCode() const;

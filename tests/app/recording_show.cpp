@@ -40,7 +40,12 @@ public:
     ++record_->releases;
     ReleaseTexture(record_->defaultPoolTexture);
   }
-  void OnMediaEvent(int) override {}
+  std::vector<DataBlob*> AudioFiles() override {
+    std::vector<DataBlob*> files;
+    for (DataBlob& file : record_->music) files.push_back(&file);
+    return files;
+  }
+  void SetPicturePosition(int position) override { record_->picturePosition = position; }
 
 private:
   void MakeTexture() {

@@ -9,6 +9,8 @@
 
 struct ShowRecord {
   int loads = 0, frameMoves = 0, renders = 0;
+  std::vector<DataBlob> music;  // the show's audio records
+  int picturePosition = -1;     // as the player set it
   int invalidates = 0, restores = 0, releases = 0;
   IDirect3DDevice9* loadedOn = nullptr;  // the device current when the show was loaded
   IDirect3DTexture9* defaultPoolTexture = nullptr;

@@ -2,6 +2,7 @@
 
 #include "document/doc_res_manager.h"
 #include "document/project_document.h"
+#include "tools/demo_show/demo_music.h"
 #include "tools/demo_show/demo_objects.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/effect_slides.h"
@@ -76,6 +77,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     return;
   }
   AddLakeRipples(manager);
+  AddDemoMusic(show);
   WriteProjectDocument(out, show, manager);
 }
 

@@ -1,6 +1,7 @@
 // The built-in demo show: its slides, each a generated picture on a plain light whose camera
 // drifts slowly, with fades between them; the pictures' file bytes travel in the document's
-// resource-manager section. Then the effect lights, each over one of those pictures.
+// resource-manager section. Then the effect lights, each over one of those pictures. Its
+// background music is embedded in its audio records.
 #pragma once
 
 #include <cstdint>
@@ -40,8 +41,8 @@ struct EffectLightSlide {
 const std::vector<EffectLightSlide>& EffectLightSlides();
 
 // The whole document, given each slide's picture file bytes in slide order, ending with the
-// slide of 3D items and the storm slide of shader effects; the stream is marked failed when
-// their pictures cannot be encoded.
+// slide of 3D items, the storm slide of shader effects, and the music; the stream is marked
+// failed when their pictures cannot be encoded.
 void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles);
 
 }  // namespace demo_show

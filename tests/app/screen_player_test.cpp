@@ -1,0 +1,60 @@
+// The player's start step around the show's music: embedded sound files are written before the
+// first one plays, the pictures get the stored position, and the end of a file starts the next.
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+#include "app/screen_player.h"
+#include "app/settings_registry.h"
+#include "tests/app/recording_show.h"
+#include "tests/app/registry_sandbox.h"
+
+namespace {
+
+class RecordingOutput : public SoundOutput {
+public:
+  bool Play(const kq_string& path, long) override {
+    played.push_back(path);
+    return true;
+  }
+  std::vector<kq_string> played;
+};
+
+TEST(ScreenPlayer, StartsTheMusicFromTheTemporaryCopiesAndPlacesThePictures) {
+  RegistrySandbox sandbox(L"Software\\Vantorel\\Brindlewick Tests\\Player\\");
+  std::wcscpy(SettingsKeyPath, sandbox.Path().c_str());
+  std::vector<std::shared_ptr<ShowRecord>> records;
+  RecordingOutput output;
+  ScreenPlayer player(RecordingShows(records)(), output);
+  ShowRecord& show = *records[0];
+  show.music = {DataBlob{L"C:\\Nowhere\\embedded.wav", {'R', 'I', 'F', 'F'}},
+                DataBlob{L"C:\\Nowhere\\plain.wav", {}}};
+
+  ASSERT_EQ(S_OK, player.StartScene());
+  ASSERT_EQ(1u, output.played.size());
+  EXPECT_EQ(show.music[0].name, output.played[0]) << "the record names its written copy";
+  EXPECT_NE(L"C:\\Nowhere\\embedded.wav", output.played[0]);
+  EXPECT_TRUE(show.music[0].bytes.empty());
+  EXPECT_EQ(ReadPicPos(), show.picturePosition);
+
+  player.NextSound(1);
+  player.NextSound(1);
+  const std::vector<kq_string> expected = {show.music[0].name, L"C:\\Nowhere\\plain.wav",
+                                           show.music[0].name};
+  EXPECT_EQ(expected, output.played);
+  DeleteFileW(show.music[0].name.c_str());
+}
+
+TEST(ScreenPlayer, AShowThatFailsToLoadPlaysNoMusic) {
+  std::vector<std::shared_ptr<ShowRecord>> records;
+  RecordingShowOptions options;
+  options.loadResult = static_cast<HRESULT>(0x8200000B);
+  RecordingOutput output;
+  ScreenPlayer player(RecordingShows(records, options)(), output);
+  records[0]->music = {DataBlob{L"C:\\Nowhere\\a.wav", {}}};
+  EXPECT_EQ(options.loadResult, player.StartScene());
+  player.NextSound(1);
+  EXPECT_TRUE(output.played.empty());
+}
+
+}  // namespace
