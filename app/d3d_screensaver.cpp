@@ -2,9 +2,9 @@
 
 #include <cwchar>
 
-#include "scene/com_references.h"
 #include "app/saver_codes.h"
 #include "app/sound_graph.h"
+#include "render/com_references.h"
 
 CD3DScreensaver* TheSaver = nullptr;
 

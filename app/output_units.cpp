@@ -5,12 +5,12 @@
 #include <cwchar>
 #include <iterator>
 
-#include "scene/com_references.h"
 #include "app/device_checks.h"
 #include "app/mode_choice.h"
 #include "app/saver_codes.h"
 #include "app/screen_settings.h"
 #include "app/settings_registry.h"
+#include "render/com_references.h"
 
 namespace {
 

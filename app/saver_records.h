@@ -10,7 +10,6 @@ constexpr int MaxAdapters = 9;
 constexpr int MaxOutputUnits = 9;
 constexpr UINT MaxModesPerDevice = 150;
 constexpr UINT MaxDevicesPerAdapter = 2;  // the HAL device, then the software device
-constexpr UINT NoDeviceChosen = 0xFFFF;
 
 // The error text box that drifts over a saver window in error mode.
 struct ErrorBox {
@@ -40,7 +39,7 @@ struct DeviceInfo {
   BOOL canRenderWindowed;  // the desktop format passed every check
   UINT modeCount;
   ModeEntry modes[MaxModesPerDevice];
-  UINT chosenMode;  // index into modes, NoDeviceChosen while none
+  UINT chosenMode;  // index into modes
 };
 
 struct AdapterInfo {
@@ -55,8 +54,7 @@ struct AdapterInfo {
   D3DFORMAT userFormat;
   BOOL leaveBlack;
   BOOL disableHardware;
-  UINT chosenDevice;  // index into devices, NoDeviceChosen while none
-  HWND window;        // the window the device presents into
+  HWND window;  // the window the device presents into
 };
 
 struct OutputUnit {

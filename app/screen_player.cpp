@@ -3,8 +3,9 @@
 #include "app/exception_code.h"
 #include "app/settings_registry.h"
 #include "app/temporary_sound_file.h"
-#include "scene/com_references.h"
-#include "scene/current_device.h"
+#include "document/texture_loading.h"
+#include "render/com_references.h"
+#include "render/current_device.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void ScreenPlayer::Select(IDirect3DDevice9* device, const D3DSURFACE_DESC& backB
 }
 
 void ScreenPlayer::ShowSplash() {
-  splash_.LoadCenteredPicture(SplashResource);
+  LoadCenteredPicture(splash_, SplashResource);
   splash_.SetAlpha(255, 1.0f);
   if (FAILED(device_->BeginScene())) return;
   device_->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00000000, 1.0f, 0);

@@ -8,7 +8,7 @@
 
 #include "app/show_playback.h"
 #include "app/sound_playlist.h"
-#include "scene/textured_quad.h"
+#include "render/textured_quad.h"
 
 class ScreenPlayer {
 public:

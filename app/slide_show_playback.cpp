@@ -4,8 +4,8 @@
 #include <d3dx9.h>
 
 #include "app/show_playback.h"
-#include "document/project_document.h"
-#include "scene/picture_view.h"
+#include "render/picture_view.h"
+#include "show/project_document.h"
 
 namespace {
 

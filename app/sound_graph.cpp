@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "document/com_holder.h"
-#include "scene/com_references.h"
+#include "render/com_holder.h"
+#include "render/com_references.h"
 
 namespace {
 

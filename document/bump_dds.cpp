@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "scene/com_references.h"
+#include "render/com_references.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "document/bump_dds.h"
-#include "document/com_holder.h"
-#include "scene/vertex_formats.h"
+#include "render/com_holder.h"
+#include "render/vertex_formats.h"
 
 namespace {
 

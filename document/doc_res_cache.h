@@ -12,11 +12,11 @@
 #include <map>
 #include <utility>
 
-#include "document/com_holder.h"
 #include "document/embedded_data.h"
 #include "document/mesh_record.h"
 #include "document/resource_maker.h"
-#include "document/texture_entry.h"
+#include "render/com_holder.h"
+#include "render/texture_entry.h"
 
 class DocResCache {
 public:

@@ -4,8 +4,8 @@
 #include "document/kq_iof_r.h"
 #include "document/module_resource.h"
 #include "document/stream_lists.h"
-#include "scene/current_device.h"
-#include "scene/ping_pong_target.h"
+#include "render/current_device.h"
+#include "render/ping_pong_target.h"
 
 KQ_DocResManager* CurrentDocResManager = nullptr;
 

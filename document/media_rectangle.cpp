@@ -1,7 +1,7 @@
 #include "document/media_rectangle.h"
 
 #include "document/setting_stream.h"
-#include "scene/view_frame.h"
+#include "render/view_frame.h"
 
 KQ_IOF_Virtual& MediaRectangle::Read(KQ_IOF_Virtual& stream) {
   ReadSettings(stream, left, right, top, bottom, first_extra, second_extra);

@@ -6,7 +6,7 @@
 
 #include <d3dx9math.h>
 
-#include "document/com_holder.h"
+#include "render/com_holder.h"
 
 struct MeshRecord {
   // A record without vertices counts as not loaded: it is made again on the next request.

@@ -1,6 +1,6 @@
 #include "document/resource_cache.h"
 
-#include "scene/com_references.h"
+#include "render/com_references.h"
 
 ResourceCache::~ResourceCache() {
   for (auto& entry : guidTextures) ReleaseAndNull(&entry.second);

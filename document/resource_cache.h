@@ -8,12 +8,12 @@
 #include <map>
 #include <vector>
 
-#include "document/com_holder.h"
 #include "document/embedded_data.h"
 #include "document/file_link_key.h"
 #include "document/guid_key.h"
 #include "document/mesh_record.h"
 #include "document/texture_list.h"
+#include "render/com_holder.h"
 
 class PingPongTarget;
 

@@ -7,3 +7,8 @@ void TextureList::AppendFrame(const TextureEntry& entry) {
   height = static_cast<int32_t>(entry.height);
   aspect = entry.aspect;
 }
+
+TextureEntry TextureList::FirstFrameEntry() const {
+  if (!HasFrames()) return TextureEntry();
+  return TextureEntry(FirstFrame(), static_cast<UINT>(width), static_cast<UINT>(height), aspect);
+}

@@ -8,14 +8,19 @@
 #include <cstdint>
 #include <vector>
 
-#include "document/com_holder.h"
-#include "document/texture_entry.h"
+#include "render/com_holder.h"
+#include "render/texture_entry.h"
 
 struct TextureList {
   // A list with at least one frame is final, even when its frames are null.
   bool HasFrames() const { return !frames.empty(); }
   // Appends the entry's texture (a reference of its own, null too) and takes its size and aspect.
   void AppendFrame(const TextureEntry& entry);
+  // Frame 0, borrowed (the list keeps its reference); null for a list without frames.
+  IDirect3DTexture9* FirstFrame() const { return HasFrames() ? frames.front().Get() : nullptr; }
+  // Frame 0 (a reference of its own) with the list's size and aspect; the default entry for a
+  // list without frames.
+  TextureEntry FirstFrameEntry() const;
 
   std::vector<ComHolder<IDirect3DTexture9>> frames;
   std::vector<float> frameTimes;  // seconds per frame; may be fewer or more than the frames

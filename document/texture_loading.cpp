@@ -1,9 +1,10 @@
 #include "document/texture_loading.h"
 
-#include "document/com_holder.h"
 #include "document/d3dx_resource_maker.h"
 #include "document/module_resource.h"
-#include "scene/current_device.h"
+#include "render/back_buffer.h"
+#include "render/com_holder.h"
+#include "render/current_device.h"
 
 namespace {
 
@@ -59,4 +60,13 @@ void MakeTextureEntryFromBytes(ResourceMaker& maker, TextureEntry& entry, const 
   ComHolder<IDirect3DTexture9> texture;
   LoadTextureFromMemory(maker, bytes, size, info, texture.Out());
   entry.Set(info, texture.Get());
+}
+
+void LoadCenteredPicture(TexturedQuad& quad, int id) {
+  IDirect3DTexture9* picture = nullptr;
+  LoadTextureResource(id, false, &picture);
+  D3DSURFACE_DESC backBuffer;
+  GetBackBufferDesc(backBuffer);
+  quad.SetTextureAndRect(picture, ScreenQuad::CenteredSquare(backBuffer.Width, backBuffer.Height));
+  ReleaseAndNull(&picture);
 }

@@ -4,13 +4,17 @@
 #pragma once
 
 #include "document/resource_maker.h"
-#include "document/texture_entry.h"
+#include "render/texture_entry.h"
+#include "render/textured_quad.h"
 
 // The program's own "DDS" resource `id`: with mipmaps a full chain, else one level.
 HRESULT LoadTextureResource(ResourceMaker& maker, int id, bool mipmaps,
                             IDirect3DTexture9** texture);
 // The same on CurrentDevice (the loading splash).
 HRESULT LoadTextureResource(int id, bool mipmaps, IDirect3DTexture9** texture);
+// The program's own "DDS" picture `id` (one level) on `quad`, the back buffer's centred square;
+// the square stays untextured when the picture cannot be made.
+void LoadCenteredPicture(TexturedQuad& quad, int id);
 
 // "DDS" resource `id` of a loaded content pack, as a picture.
 HRESULT LoadModuleTextureResource(ResourceMaker& maker, HMODULE module, int id,

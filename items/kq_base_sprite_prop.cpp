@@ -3,7 +3,7 @@
 #include "document/doc_res_manager.h"
 #include "document/setting_stream.h"
 #include "document/stream_lists.h"
-#include "scene/quad_colors.h"
+#include "render/quad_colors.h"
 
 void KQ_BaseSpriteProp::Write(KQ_IOF_Virtual& stream) const {
   WriteSectionHeader(stream, L"KQ_BaseSpriteProp", 6);

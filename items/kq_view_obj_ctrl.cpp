@@ -4,7 +4,7 @@
 
 #include "document/setting_stream.h"
 #include "items/random_fraction.h"
-#include "scene/view_frame.h"
+#include "render/view_frame.h"
 
 namespace {
 

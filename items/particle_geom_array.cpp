@@ -5,7 +5,7 @@
 
 #include "items/kq_base_sprite_prop.h"
 #include "items/random_fraction.h"
-#include "scene/current_device.h"
+#include "render/current_device.h"
 
 void ParticleGeomArray::BindCount(MediaParamTB<unsigned int>& count) {
   bindings_.BindFunLightCtrl(&ParticleGeomArray::SetCount, count);

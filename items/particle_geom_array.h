@@ -20,8 +20,8 @@
 #include "document/media_param_tb.h"
 #include "document/owned_control_list.h"
 #include "items/particle.h"
-#include "scene/kq_indexed_mesh.h"
-#include "scene/vertex_formats.h"
+#include "render/kq_indexed_mesh.h"
+#include "render/vertex_formats.h"
 
 class KQ_BaseSpriteProp;
 

@@ -4,9 +4,10 @@
 
 #include "document/class_registry.h"
 #include "document/doc_res_manager.h"
+#include "document/first_frame.h"
 #include "document/setting_stream.h"
 #include "items/fullscreen/effect_colour.h"
-#include "scene/picture_view.h"
+#include "render/picture_view.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_FireFX);
 
@@ -15,13 +16,6 @@ namespace {
 // The pattern size of slider value 1: value 0 would stretch u to infinity.
 constexpr float SmallestPatternSize = 0.01f;
 constexpr int GridCells = 8;  // per side
-
-// The first frame of the link's textures, or none.
-IDirect3DTexture9* FirstFrame(const KQ_ImageFileLink& link) {
-  if (!CurrentDocResManager) return nullptr;
-  const TextureList& list = CurrentDocResManager->GetImageTextures(link);
-  return list.HasFrames() ? list.frames.front().Get() : nullptr;
-}
 
 }  // namespace
 

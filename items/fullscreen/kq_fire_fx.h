@@ -12,7 +12,7 @@
 #include "document/media_color.h"
 #include "document/media_quad.h"
 #include "items/fullscreen/kq_fx_constructor.h"
-#include "scene/grid_mesh.h"
+#include "render/grid_mesh.h"
 
 class KQ_FireFX : public KQ_FX_Constructor {
 public:

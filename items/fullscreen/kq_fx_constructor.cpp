@@ -7,7 +7,7 @@
 #include "document/doc_res_manager.h"
 #include "document/guid_string.h"
 #include "document/setting_stream.h"
-#include "items/fullscreen/d3dx_effect_calls.h"
+#include "items/d3dx_effect_calls.h"
 #include "items/fullscreen/kq_brush_obj.h"
 
 namespace {

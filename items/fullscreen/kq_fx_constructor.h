@@ -15,14 +15,14 @@
 
 #include <memory>
 
-#include "document/com_holder.h"
 #include "document/file_link.h"
 #include "document/guid_key.h"
 #include "document/media_param_t.h"
 #include "document/media_speed_param.h"
 #include "document/scaled_param.h"
-#include "items/fullscreen/effect_calls.h"
+#include "items/effect_calls.h"
 #include "items/kq_abobj_constructor.h"
+#include "render/com_holder.h"
 
 class KQ_FX_Constructor : public KQ_ABObj_Constructor {
 public:

@@ -4,7 +4,7 @@
 
 #include "document/class_registry.h"
 #include "document/setting_stream.h"
-#include "scene/noise.h"
+#include "render/noise.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_MoveFX);
 

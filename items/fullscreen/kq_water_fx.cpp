@@ -4,6 +4,7 @@
 
 #include "document/class_registry.h"
 #include "document/doc_res_manager.h"
+#include "document/first_frame.h"
 #include "document/setting_stream.h"
 #include "items/fullscreen/direction_vector.h"
 #include "items/fullscreen/effect_colour.h"
@@ -56,11 +57,7 @@ std::unique_ptr<KQ_FX_Constructor> KQ_WaterFX::Clone() const {
 }
 
 void KQ_WaterFX::CreateDeviceObjects(IDirect3DTexture9* const* maskSlot) {
-  bumpTexture_.Release();
-  if (CurrentDocResManager) {
-    const TextureList& bump = CurrentDocResManager->GetImageTextures(bumpImage);
-    if (bump.HasFrames()) bumpTexture_.Share(bump.frames.front().Get());
-  }
+  bumpTexture_.Share(FirstFrame(bumpImage));
   KQ_FX_Constructor::CreateDeviceObjects(maskSlot);
 }
 

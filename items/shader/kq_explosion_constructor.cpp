@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "document/class_registry.h"
+#include "document/first_frame.h"
 #include "items/fullscreen/effect_colour.h"
 #include "items/particle.h"
 #include "items/random_fraction.h"
-#include "items/shader/first_frame.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_ExplosionConstructor);
 

@@ -15,13 +15,13 @@
 #include <d3d9.h>
 #include <d3dx9math.h>
 
-#include "document/com_holder.h"
 #include "document/media_color.h"
 #include "document/media_direction.h"
 #include "document/media_speed_param.h"
 #include "document/scaled_param.h"
 #include "items/shader/crt_random.h"
 #include "items/shader/kq_stat_base_fx_ctrl.h"
+#include "render/com_holder.h"
 
 class KQ_ExplosionConstructor : public SpriteClass<KQ_ExplosionConstructor, KQ_StatBaseFXCtrl> {
 public:

@@ -1,6 +1,6 @@
 #include "items/shader/kq_fx_obj.h"
 
-#include "items/fullscreen/d3dx_effect_calls.h"
+#include "items/d3dx_effect_calls.h"
 
 KQ_FXObj::KQ_FXObj(std::unique_ptr<KQ_BaseSpriteProp> settingsCopy)
     : KQ_ABObj(std::move(settingsCopy)), fx_(static_cast<KQ_StatBaseFXCtrl&>(Settings())) {

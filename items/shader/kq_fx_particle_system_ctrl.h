@@ -10,9 +10,9 @@
 
 #include <d3dx9effect.h>
 
-#include "document/com_holder.h"
 #include "document/file_link.h"
 #include "items/kq_particle_system_ctrl.h"
+#include "render/com_holder.h"
 
 class KQ_FXParticleSystemCtrl : public KQ_ParticleSystemCtrl {
 public:

@@ -1,8 +1,8 @@
 #include "items/shader/kq_glow_effect_ctrl.h"
 
+#include "document/first_frame.h"
 #include "document/setting_stream.h"
 #include "items/fullscreen/effect_colour.h"
-#include "items/shader/first_frame.h"
 #include "items/shader/kq_glowing_obj.h"
 
 void KQ_GlowEffectCtrl::Write(KQ_IOF_Virtual& stream) const {

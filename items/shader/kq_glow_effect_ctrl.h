@@ -12,10 +12,10 @@
 
 #include <memory>
 
-#include "document/com_holder.h"
 #include "document/media_color.h"
 #include "document/scaled_param.h"
 #include "items/shader/kq_fx_particle_system_ctrl.h"
+#include "render/com_holder.h"
 
 class KQ_GlowEffectCtrl : public KQ_FXParticleSystemCtrl {
 public:

@@ -1,9 +1,9 @@
 #include "items/shader/kq_glowing_obj.h"
 
 #include "document/doc_res_manager.h"
-#include "items/fullscreen/d3dx_effect_calls.h"
-#include "scene/current_device.h"
-#include "scene/picture_position.h"
+#include "items/d3dx_effect_calls.h"
+#include "render/current_device.h"
+#include "render/picture_position.h"
 
 KQ_GlowingObj::KQ_GlowingObj(std::unique_ptr<KQ_BaseSpriteProp> settingsCopy)
     : KQ_ABObj(std::move(settingsCopy)), glow_(static_cast<KQ_GlowEffectCtrl&>(Settings())) {

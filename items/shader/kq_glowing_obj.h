@@ -18,7 +18,7 @@
 #include "items/kq_abobj.h"
 #include "items/particle_geom_array.h"
 #include "items/shader/kq_glow_effect_ctrl.h"
-#include "scene/ping_pong_target.h"
+#include "render/ping_pong_target.h"
 
 class EffectCalls;
 struct ResourceCache;

@@ -2,7 +2,7 @@
 
 #include "document/setting_stream.h"
 #include "items/shader/kq_fx_obj.h"
-#include "scene/view_frame.h"
+#include "render/view_frame.h"
 
 KQ_StatBaseFXCtrl::KQ_StatBaseFXCtrl()
     : centre(D3DXVECTOR3(static_cast<float>(TheViewFrame.pictureWidth) / 2,

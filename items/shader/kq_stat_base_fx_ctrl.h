@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "document/media_param_t.h"
-#include "items/fullscreen/effect_calls.h"
+#include "items/effect_calls.h"
 #include "items/shader/kq_base_fx_ctrl.h"
 
 class KQ_StatBaseFXCtrl : public KQ_BaseFXCtrl {

@@ -2,10 +2,10 @@
 
 #include "document/class_registry.h"
 #include "items/particle.h"
-#include "items/sprites/particle_pulse.h"
 #include "items/random_fraction.h"
+#include "items/sprites/particle_pulse.h"
 #include "items/sprites/sprite_lean.h"
-#include "scene/view_frame.h"
+#include "render/view_frame.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_GodRayConstructor);
 

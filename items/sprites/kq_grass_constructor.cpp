@@ -4,7 +4,7 @@
 #include "items/particle.h"
 #include "items/random_fraction.h"
 #include "items/sprites/sprite_lean.h"
-#include "scene/view_frame.h"
+#include "render/view_frame.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_GrassConstructor);
 

@@ -1,8 +1,8 @@
 #include "items/sprites/kq_sprite_array_obj.h"
 
 #include "document/doc_res_manager.h"
-#include "scene/kq_ab_render.h"
-#include "scene/sprite_batch.h"
+#include "items/kq_ab_render.h"
+#include "render/sprite_batch.h"
 
 namespace {
 

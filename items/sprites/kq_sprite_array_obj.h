@@ -7,11 +7,11 @@
 
 #include <memory>
 
-#include "document/com_holder.h"
-#include "items/sprites/animated_texture.h"
 #include "items/kq_abobj.h"
 #include "items/kq_base_sprite_prop.h"
 #include "items/particle_geom_array.h"
+#include "items/sprites/animated_texture.h"
+#include "render/com_holder.h"
 
 class KQ_SpriteArrayObj : public KQ_ABObj, public AnimatedTexture<ParticleGeomArray> {
 public:

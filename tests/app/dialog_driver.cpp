@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "tools/saver_process.h"
+#include "tools/saver_process/saver_process.h"
 
 namespace {
 

@@ -12,14 +12,14 @@
 #include <optional>
 
 #include "document/kq_iof_w.h"
-#include "document/project_document.h"
+#include "show/project_document.h"
 #include "tests/app/alsa_file_sink.h"
 #include "tests/app/heard_music.h"
 #include "tests/app/registry_sandbox.h"
 #include "tests/app/saver_copy.h"
 #include "tests/app/saver_paths.h"
 #include "tools/demo_show/demo_music.h"
-#include "tools/saver_process.h"
+#include "tools/saver_process/saver_process.h"
 
 namespace {
 

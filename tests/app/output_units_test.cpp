@@ -7,7 +7,7 @@
 
 #include "app/saver_codes.h"
 #include "tests/app/running_saver.h"
-#include "tools/screen_capture.h"
+#include "tools/screen_capture/screen_capture.h"
 
 namespace {
 

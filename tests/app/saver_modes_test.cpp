@@ -10,10 +10,10 @@
 #include <sstream>
 
 #include "app/error_box_paint.h"
-#include "tests/app/saver_paths.h"
 #include "tests/app/saver_copy.h"
-#include "tools/saver_process.h"
-#include "tools/screen_capture.h"
+#include "tests/app/saver_paths.h"
+#include "tools/saver_process/saver_process.h"
+#include "tools/screen_capture/screen_capture.h"
 
 namespace {
 

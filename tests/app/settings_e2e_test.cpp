@@ -14,7 +14,7 @@
 #include "tests/app/dialog_driver.h"
 #include "tests/app/registry_sandbox.h"
 #include "tests/app/saver_paths.h"
-#include "tools/saver_process.h"
+#include "tools/saver_process/saver_process.h"
 
 namespace {
 

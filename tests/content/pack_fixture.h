@@ -7,8 +7,8 @@
 
 #include <utility>
 
+#include "render/com_holder.h"
 #include "tests/support/device_fixture.h"
-#include "document/com_holder.h"
 
 namespace pack_testing {
 

@@ -5,7 +5,7 @@
 #include "document/guid_key.h"
 #include "document/module_resource.h"
 #include "tests/document/pack/test_pack_assets.h"
-#include "tests/document/recording_maker.h"
+#include "tests/support/recording_maker.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <numeric>
 #include <vector>
 
-#include "document/com_holder.h"
 #include "document/file_link.h"
 #include "document/media_param_t.h"
 #include "document/owned_control_list.h"
+#include "render/com_holder.h"
 #include "tests/document/recording_control.h"
 
 namespace {

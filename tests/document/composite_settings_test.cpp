@@ -4,7 +4,7 @@
 #include "document/media_direction.h"
 #include "document/media_quad.h"
 #include "document/media_rectangle.h"
-#include "scene/view_frame.h"
+#include "render/view_frame.h"
 #include "tests/document/recording_control.h"
 
 namespace {

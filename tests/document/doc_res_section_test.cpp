@@ -8,7 +8,7 @@
 #include "document/kq_iof_r.h"
 #include "document/kq_iof_w.h"
 #include "document/stream_lists.h"
-#include "tests/document/recording_maker.h"
+#include "tests/support/recording_maker.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "document/doc_res_manager.h"
 #include "tests/document/pack/test_pack_assets.h"
-#include "tests/document/recording_maker.h"
+#include "tests/support/recording_maker.h"
 
 namespace {
 

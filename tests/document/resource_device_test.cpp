@@ -12,9 +12,10 @@
 #include "document/kq_iof_w.h"
 #include "document/module_resource.h"
 #include "document/stream_lists.h"
-#include "scene/textured_quad.h"
+#include "document/texture_loading.h"
+#include "render/textured_quad.h"
 #include "tests/document/pack/test_pack_assets.h"
-#include "tests/scene/scene_device_test.h"
+#include "tests/support/scene_device_test.h"
 
 namespace {
 
@@ -223,7 +224,7 @@ TEST_F(ResourceDeviceTest, TheProgramsOwnPictureHasAFullMipChain) {
 
 TEST_F(ResourceDeviceTest, TheSplashPictureFillsTheCentredSquare) {
   TexturedQuad splash;
-  splash.LoadCenteredPicture(ProgramPictureId);
+  LoadCenteredPicture(splash, ProgramPictureId);
   ASSERT_NE(nullptr, splash.texture);
   EXPECT_EQ(1u, splash.texture->GetLevelCount()) << "the splash has one level";
 
@@ -244,7 +245,7 @@ TEST_F(ResourceDeviceTest, TheSplashPictureFillsTheCentredSquare) {
   EXPECT_COLOR_NEAR(ReadPixel(128, 220), Black, 1);
 
   TexturedQuad missing;
-  missing.LoadCenteredPicture(999);
+  LoadCenteredPicture(missing, 999);
   EXPECT_EQ(nullptr, missing.texture);
 }
 

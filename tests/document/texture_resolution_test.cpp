@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "document/doc_res_manager.h"
-#include "scene/current_device.h"
+#include "render/current_device.h"
 #include "tests/document/pack/test_pack_assets.h"
-#include "tests/document/recording_maker.h"
+#include "tests/support/recording_maker.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ TEST(TextureEntryTest, TheAspectIsHeightOverWidthAndOneForAnImageWithoutWidth) {
 }
 
 TEST(TextureEntryTest, FromAListIsItsFirstFrameWithAReferenceOfItsOwn) {
-  const TextureEntry none = TextureEntry::FromTextureList(TextureList());
+  const TextureEntry none = TextureList().FirstFrameEntry();
   EXPECT_EQ(nullptr, none.texture);
   EXPECT_EQ(0u, none.width);
   EXPECT_EQ(0u, none.height);
@@ -71,7 +71,7 @@ TEST(TextureEntryTest, FromAListIsItsFirstFrameWithAReferenceOfItsOwn) {
   list.AppendFrame(TextureEntry(nullptr, 8, 4, 0.5f));
   first->Release();
   {
-    const TextureEntry entry = TextureEntry::FromTextureList(list);
+    const TextureEntry entry = list.FirstFrameEntry();
     EXPECT_EQ(first, entry.texture);
     EXPECT_EQ(8u, entry.width) << "the list's size: its last frame's";
     EXPECT_FLOAT_EQ(0.5f, entry.aspect);

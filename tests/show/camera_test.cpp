@@ -1,6 +1,6 @@
 // The camera's drift: where it puts the picture frame by frame, its clock, its restart, and its
 // section.
-#include "scene/kqm_camera.h"
+#include "show/kqm_camera.h"
 
 #include <gtest/gtest.h>
 

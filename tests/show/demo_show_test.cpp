@@ -11,14 +11,14 @@
 
 #include "document/archive_string.h"
 #include "document/kq_iof_r.h"
-#include "document/project_document.h"
-#include "scene/fake_undervater.h"
-#include "scene/kq_glass_ball_light.h"
-#include "scene/kq_matrix_code_light.h"
-#include "scene/picture_view.h"
-#include "tools/demo_show/demo_show.h"
+#include "render/picture_view.h"
+#include "show/lights/fake_undervater.h"
+#include "show/lights/kq_glass_ball_light.h"
+#include "show/lights/kq_matrix_code_light.h"
+#include "show/project_document.h"
 #include "tests/show/show_device_test.h"
 #include "tests/support/guarded_bytes.h"
+#include "tools/demo_show/demo_show.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "document/class_registry.h"
 #include "document/kq_iof_r.h"
 #include "document/kq_iof_w.h"
-#include "scene/kq_slide_show_light.h"
+#include "show/kq_slide_show_light.h"
 #include "tests/show/test_items.h"
 #include "tests/support/section_bytes.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "document/doc_res_manager.h"
-#include "scene/picture_view.h"
-#include "scene/view_frame.h"
+#include "render/picture_view.h"
+#include "render/view_frame.h"
 #include "tests/show/show_device_test.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // the cleared end of a capture on a device without depth buffer.
 #include <gtest/gtest.h>
 
-#include "scene/picture_view.h"
+#include "render/picture_view.h"
 #include "tests/show/show_device_test.h"
 
 namespace {

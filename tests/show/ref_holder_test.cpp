@@ -1,5 +1,5 @@
 // Shared handles: counts, the release of the last handle, and handles that were let go.
-#include "scene/ref_holder.h"
+#include "show/ref_holder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/show/show_device_test.h"
 
-#include "scene/picture_view.h"
+#include "render/picture_view.h"
 
 namespace show_testing {
 

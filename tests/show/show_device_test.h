@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "scene/kq_2d_light.h"
-#include "tests/scene/scene_device_test.h"
+#include "show/kq_2d_light.h"
 #include "tests/show/test_items.h"
+#include "tests/support/scene_device_test.h"
 
 namespace show_testing {
 

@@ -6,8 +6,8 @@
 #include "document/class_registry.h"
 #include "document/kq_iof_r.h"
 #include "document/kq_iof_w.h"
-#include "scene/kq_slide_show_light.h"
-#include "scene/picture_view.h"
+#include "render/picture_view.h"
+#include "show/kq_slide_show_light.h"
 #include "tests/show/show_device_test.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The show's clock against tables of frames: which slide is current after each frame, whether
 // the frame started or switched a slide, and the fade quad's opacity.
-#include "scene/slide_timing.h"
+#include "show/slide_timing.h"
 
 #include <gtest/gtest.h>
 

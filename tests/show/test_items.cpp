@@ -1,7 +1,7 @@
 #include "tests/show/test_items.h"
 
 #include "document/class_registry.h"
-#include "scene/kq_ab_render.h"
+#include "items/kq_ab_render.h"
 
 namespace show_testing {
 

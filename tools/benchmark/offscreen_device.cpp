@@ -1,6 +1,6 @@
 #include "tools/benchmark/offscreen_device.h"
 
-#include "scene/com_references.h"
+#include "render/com_references.h"
 
 namespace {
 

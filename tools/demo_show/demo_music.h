@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "scene/kq_slide_show_light.h"
+#include "show/kq_slide_show_light.h"
 
 namespace demo_show {
 

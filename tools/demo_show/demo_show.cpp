@@ -1,7 +1,7 @@
 #include "tools/demo_show/demo_show.h"
 
 #include "document/doc_res_manager.h"
-#include "document/project_document.h"
+#include "show/project_document.h"
 #include "tools/demo_show/demo_music.h"
 #include "tools/demo_show/demo_objects.h"
 #include "tools/demo_show/demo_pictures.h"

@@ -10,7 +10,7 @@
 
 #include "document/file_link_key.h"
 #include "document/kq_iof_virtual.h"
-#include "scene/kq_2d_light.h"
+#include "show/kq_2d_light.h"
 #include "tools/pack_images/image.h"
 
 namespace demo_show {

@@ -1,11 +1,11 @@
 // The demo show's slides through the effect lights, each tuned to show its light at its best on
 // the demo pictures.
-#include "scene/fake_lake_2d.h"
-#include "scene/fake_undervater.h"
-#include "scene/kq_glass_ball_light.h"
-#include "scene/kq_flame_light.h"
-#include "scene/kq_matrix_code_light.h"
-#include "scene/kq_water_ring_light.h"
+#include "show/lights/fake_lake_2d.h"
+#include "show/lights/fake_undervater.h"
+#include "show/lights/kq_flame_light.h"
+#include "show/lights/kq_glass_ball_light.h"
+#include "show/lights/kq_matrix_code_light.h"
+#include "show/lights/kq_water_ring_light.h"
 #include "tools/demo_show/demo_show.h"
 #include "tools/demo_show/lake_ripples.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "document/doc_res_manager.h"
-#include "scene/kq_slide_show_light.h"
+#include "show/kq_slide_show_light.h"
 #include "tools/pack_images/image.h"
 
 namespace demo_show {

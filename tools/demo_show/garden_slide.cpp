@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "items/kq_3d_in_2d_array_constructor.h"
-#include "items/kq_butterfly_constructor.h"
-#include "items/kq_clock_constructor.h"
+#include "items/objects3d/kq_3d_in_2d_array_constructor.h"
+#include "items/objects3d/kq_butterfly_constructor.h"
+#include "items/objects3d/kq_clock_constructor.h"
 #include "tools/demo_show/demo_objects.h"
 #include "tools/pack_images/png_writer.h"
 

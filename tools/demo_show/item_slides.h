@@ -5,7 +5,7 @@
 #pragma once
 
 #include "document/doc_res_manager.h"
-#include "scene/kq_slide_show_light.h"
+#include "show/kq_slide_show_light.h"
 
 namespace demo_show {
 

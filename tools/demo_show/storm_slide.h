@@ -5,7 +5,7 @@
 
 #include "document/doc_res_manager.h"
 #include "document/file_link_key.h"
-#include "scene/kq_slide_show_light.h"
+#include "show/kq_slide_show_light.h"
 #include "tools/pack_images/image.h"
 
 namespace demo_show {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "scene/com_references.h"
+#include "render/com_references.h"
 
 namespace pack_images {
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "document/com_holder.h"
+#include "render/com_holder.h"
 
 namespace effect_testing {
 

@@ -1,3 +1,0 @@
-#include "items/animation_clock.h"
-
-float AnimationClock = 0;

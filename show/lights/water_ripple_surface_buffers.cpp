@@ -1,0 +1,60 @@
+// The surface's two device buffers, both in the default pool: the fixed spiral strip and the
+// vertices rewritten whole every frame.
+#include <algorithm>
+
+#include "render/com_references.h"
+#include "render/current_device.h"
+#include "show/lights/water_ripple_surface.h"
+
+HRESULT WaterRippleSurface::CreateBuffers() {
+  IDirect3DDevice9* device = CurrentDevice;
+  if (!device) return D3DERR_INVALIDCALL;
+  if (!indexBuffer_) {
+    const std::vector<uint16_t> indices = SpiralStripIndices(grid_);
+    const UINT bytes = static_cast<UINT>(indices.size() * sizeof(uint16_t));
+    HRESULT hr = device->CreateIndexBuffer(bytes, 0, D3DFMT_INDEX16, D3DPOOL_DEFAULT,
+                                           &indexBuffer_, nullptr);
+    if (FAILED(hr)) return hr;
+    void* data = nullptr;
+    hr = indexBuffer_->Lock(0, 0, &data, 0);
+    if (FAILED(hr)) {
+      ReleaseAndNull(&indexBuffer_);  // an unfilled strip would draw garbage
+      return hr;
+    }
+    std::copy(indices.begin(), indices.end(), static_cast<uint16_t*>(data));
+    indexBuffer_->Unlock();
+  }
+  if (!vertexBuffer_) {
+    return device->CreateVertexBuffer(grid_.Cells() * sizeof(RippleVertex),
+                                      D3DUSAGE_DYNAMIC | D3DUSAGE_WRITEONLY, RippleVertex::FVF,
+                                      D3DPOOL_DEFAULT, &vertexBuffer_, nullptr);
+  }
+  return D3D_OK;
+}
+
+void WaterRippleSurface::ReleaseBuffers() {
+  ReleaseAndNull(&indexBuffer_);
+  ReleaseAndNull(&vertexBuffer_);
+}
+
+void WaterRippleSurface::Update(const RippleEye& eye) {
+  for (int i = 0; i < 4; ++i) Step();
+  void* data = nullptr;
+  if (!vertexBuffer_ || FAILED(vertexBuffer_->Lock(0, 0, &data, D3DLOCK_DISCARD))) return;
+  FillVertices(static_cast<RippleVertex*>(data), eye);
+  vertexBuffer_->Unlock();
+}
+
+HRESULT WaterRippleSurface::Draw() const {
+  IDirect3DDevice9* device = CurrentDevice;
+  // The buffers are gone between a device reset and the next Resize.
+  if (!HasBuffers()) return D3DERR_INVALIDCALL;
+  HRESULT hr = device->SetFVF(RippleVertex::FVF);
+  if (SUCCEEDED(hr)) hr = device->SetStreamSource(0, vertexBuffer_, 0, sizeof(RippleVertex));
+  if (SUCCEEDED(hr)) hr = device->SetIndices(indexBuffer_);
+  if (SUCCEEDED(hr)) {
+    hr = device->DrawIndexedPrimitive(D3DPT_TRIANGLESTRIP, 0, 0, grid_.Cells(), 0,
+                                      2 * grid_.Cells() - 2);
+  }
+  return hr;
+}

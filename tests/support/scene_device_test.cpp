@@ -1,0 +1,97 @@
+#include "tests/support/scene_device_test.h"
+
+#include "render/current_device.h"
+#include "render/picture_view.h"
+
+namespace scene_testing {
+
+void SceneDeviceTest::SetUp() {
+  DeviceTest::SetUp();
+  CurrentDevice = device;
+}
+
+void SceneDeviceTest::TearDown() {
+  // The shared view's bars hold references on this device; a later test's device may come to
+  // the same address.
+  ThePictureView.ReleaseDeviceObjects(device);
+  CurrentDevice = nullptr;
+  DeviceTest::TearDown();
+}
+
+IDirect3DTexture9* SceneDeviceTest::MakeTexture(UINT width, UINT height,
+                                                const std::function<D3DCOLOR(UINT, UINT)>& texel) {
+  IDirect3DTexture9* texture = nullptr;
+  if (FAILED(device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED,
+                                   &texture, nullptr))) {
+    ADD_FAILURE() << "CreateTexture failed";
+    return nullptr;
+  }
+  D3DLOCKED_RECT locked;
+  texture->LockRect(0, &locked, nullptr, 0);
+  for (UINT y = 0; y < height; ++y) {
+    D3DCOLOR* row = reinterpret_cast<D3DCOLOR*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
+    for (UINT x = 0; x < width; ++x) row[x] = texel(x, y);
+  }
+  texture->UnlockRect(0);
+  return texture;
+}
+
+D3DCOLOR SceneDeviceTest::ReadTexel(IDirect3DTexture9* texture, UINT x, UINT y) {
+  D3DSURFACE_DESC desc;
+  texture->GetLevelDesc(0, &desc);
+  IDirect3DSurface9* level = nullptr;
+  IDirect3DSurface9* copy = nullptr;
+  texture->GetSurfaceLevel(0, &level);
+  IDirect3DSurface9* readable = level;
+  if (desc.Pool == D3DPOOL_DEFAULT) {
+    device->CreateOffscreenPlainSurface(desc.Width, desc.Height, desc.Format, D3DPOOL_SYSTEMMEM,
+                                        &copy, nullptr);
+    device->GetRenderTargetData(level, copy);
+    readable = copy;
+  }
+  D3DCOLOR result = 0;
+  D3DLOCKED_RECT locked;
+  if (SUCCEEDED(readable->LockRect(&locked, nullptr, D3DLOCK_READONLY))) {
+    result = reinterpret_cast<const D3DCOLOR*>(static_cast<const BYTE*>(locked.pBits) +
+                                               y * locked.Pitch)[x];
+    readable->UnlockRect();
+  }
+  if (copy) copy->Release();
+  level->Release();
+  return result;
+}
+
+D3DPRESENT_PARAMETERS SceneDeviceTest::PresentParameters() {
+  IDirect3DSwapChain9* swapChain = nullptr;
+  D3DPRESENT_PARAMETERS parameters = {};
+  device->GetSwapChain(0, &swapChain);
+  swapChain->GetPresentParameters(&parameters);
+  swapChain->Release();
+  return parameters;
+}
+
+HRESULT SceneDeviceTest::ResetDevice() {
+  D3DPRESENT_PARAMETERS parameters = PresentParameters();
+  return device->Reset(&parameters);
+}
+
+void SceneDeviceTest::UseBlendedVertexColours() {
+  device->SetRenderState(D3DRS_LIGHTING, FALSE);
+  device->SetRenderState(D3DRS_ZENABLE, FALSE);
+  device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+  device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+  device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+  device->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+  device->SetTexture(0, nullptr);
+  device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
+  device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
+  device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+  device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
+}
+
+ULONG RefCount(IUnknown* object) {
+  object->AddRef();
+  return object->Release();
+}
+
+}  // namespace scene_testing
