@@ -33,7 +33,7 @@ CMoireScreensaver::CMoireScreensaver(const ShowFactory& makeShow, SaverPlatform&
 
 void CMoireScreensaver::OnOutputUnitSelected(int unitIndex) {
   currentPlayer = players[static_cast<size_t>(unitIndex)].get();
-  currentPlayer->Select(currentDevice, backBufferDesc);
+  currentPlayer->Select(currentDevice);
 }
 
 HRESULT CMoireScreensaver::CheckDeviceCaps(const D3DCAPS9& caps, DWORD, D3DFORMAT adapterFormat) {

@@ -2,6 +2,8 @@
 
 #include <d3d9.h>
 
+#include "show/document_load_failure.h"
+
 namespace {
 
 struct CodeText {
@@ -19,7 +21,7 @@ const CodeText CodeTexts[] = {
     {saver_error::NoHardwareDevice, 2105},
     {saver_error::HardwareLacksFeatures, 2106},
     {saver_error::HardwareLacksFeaturesOnDesktop, 2107},
-    {saver_error::MediaNotFound, 2108},
+    {DocumentLoadFailure, 2108},
     {saver_error::ResetFailed, 2109},
     {E_OUTOFMEMORY, 2110},
     {D3DERR_OUTOFVIDEOMEMORY, 2111},

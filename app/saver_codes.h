@@ -10,7 +10,7 @@ constexpr HRESULT NoHardwareDevice = static_cast<HRESULT>(0x82000005);
 constexpr HRESULT HardwareLacksFeatures = static_cast<HRESULT>(0x82000006);
 constexpr HRESULT NotInitialised = static_cast<HRESULT>(0x82000007);
 constexpr HRESULT HardwareLacksFeaturesOnDesktop = static_cast<HRESULT>(0x82000009);
-constexpr HRESULT MediaNotFound = static_cast<HRESULT>(0x8200000B);
+// 0x8200000B is the show's DocumentLoadFailure.
 constexpr HRESULT ResetFailed = static_cast<HRESULT>(0x8200000C);
 constexpr HRESULT DeviceObjectsFailed = static_cast<HRESULT>(0x8200000D);
 constexpr HRESULT CreateDeviceFailed = static_cast<HRESULT>(0x8200000E);

@@ -13,10 +13,9 @@ constexpr int SplashResource = 5;
 
 }  // namespace
 
-void ScreenPlayer::Select(IDirect3DDevice9* device, const D3DSURFACE_DESC& backBuffer) {
+void ScreenPlayer::Select(IDirect3DDevice9* device) {
   device_ = device;
   CurrentDevice = device;
-  backBuffer_ = backBuffer;
   show_->Select(device);
 }
 

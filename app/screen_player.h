@@ -16,8 +16,8 @@ public:
                         SoundOutput& sound = GraphSoundOutput())
       : show_(std::move(show)), playlist_(sound) {}
 
-  // The player's unit was selected; `backBuffer` describes its back buffer 0.
-  void Select(IDirect3DDevice9* device, const D3DSURFACE_DESC& backBuffer);
+  // The player's unit was selected: `device` is the one it draws with from now on.
+  void Select(IDirect3DDevice9* device);
   // First pass: the splash; it is tried again on the next frame when BeginScene fails.
   void ShowSplash();
   // Second pass: loads and prepares the show, writes its embedded sound files where their
@@ -47,6 +47,5 @@ private:
   SoundPlaylist playlist_;
   TexturedQuad splash_;
   IDirect3DDevice9* device_ = nullptr;
-  D3DSURFACE_DESC backBuffer_ = {};
   bool loaded_ = false;  // the show loaded; a failed load leaves nothing to play
 };

@@ -23,7 +23,7 @@ TextureEntry DocResCache::GetEmbeddedDataTexture(const KQ_EmbeddedData& record) 
   // A pack's resource; the record's own copy of it serves when the pack's resource does not.
   if (HMODULE module = GetModule(record.module)) {
     TextureEntry& entry = moduleTextures[{module, record.id}];
-    if (entry.texture) return entry;
+    if (entry.texture.Get()) return entry;
     D3DXIMAGE_INFO info{};
     ComHolder<IDirect3DTexture9> texture;
     if (FAILED(LoadModuleTextureResource(maker_, module, record.id, info, texture.Out()))) {
@@ -34,7 +34,7 @@ TextureEntry DocResCache::GetEmbeddedDataTexture(const KQ_EmbeddedData& record) 
   }
 
   TextureEntry& entry = namedModuleTextures[{record.module, record.id}];
-  if (entry.texture) return entry;
+  if (entry.texture.Get()) return entry;
   D3DXIMAGE_INFO info{};
   info.Width = MissingPackWidth;
   info.Height = MissingPackHeight;
@@ -46,7 +46,7 @@ TextureEntry DocResCache::GetEmbeddedDataTexture(const KQ_EmbeddedData& record) 
 
 TextureEntry DocResCache::GetFileTexture(const KQ_EmbeddedData& record) {
   TextureEntry& entry = fileTextures[record.name];
-  if (entry.texture) return entry;
+  if (entry.texture.Get()) return entry;
   D3DXIMAGE_INFO info{};
   ComHolder<IDirect3DTexture9> texture;
   if (FAILED(maker_.CreateTextureFromFile(record.name, &info, texture.Out()))) {

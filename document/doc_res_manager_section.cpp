@@ -101,7 +101,7 @@ void MakeGuidTextures(ResourceCache& resources, ResourceMaker& maker) {
     TextureEntry entry;
     MakeTextureEntryFromBytes(maker, entry, blob.bytes.data(), blob.Size());
     IDirect3DTexture9*& slot = resources.guidTextures[key];
-    ShareReference(&slot, entry.texture);
+    ShareReference(&slot, entry.texture.Get());
   }
   resources.guidTextureBlobs.clear();
 }

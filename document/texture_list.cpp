@@ -2,7 +2,7 @@
 
 void TextureList::AppendFrame(const TextureEntry& entry) {
   frames.emplace_back();
-  frames.back().Share(entry.texture);
+  frames.back().Share(entry.texture.Get());
   width = static_cast<int32_t>(entry.width);
   height = static_cast<int32_t>(entry.height);
   aspect = entry.aspect;

@@ -4,6 +4,7 @@
 
 #include "render/back_buffer.h"
 #include "render/current_device.h"
+#include "render/matrices.h"
 
 PictureView ThePictureView;
 
@@ -11,31 +12,7 @@ namespace {
 
 const D3DCOLOR BarColor = 0xFF000000;
 
-D3DXMATRIX Identity() {
-  D3DXMATRIX m;
-  D3DXMatrixIdentity(&m);
-  return m;
-}
-
 D3DXMATRIX Zero() { return D3DXMATRIX(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0); }
-
-D3DXMATRIX Product(const D3DXMATRIX& a, const D3DXMATRIX& b) {
-  D3DXMATRIX m;
-  D3DXMatrixMultiply(&m, &a, &b);
-  return m;
-}
-
-D3DXMATRIX Scaling(float sx, float sy) {
-  D3DXMATRIX m;
-  D3DXMatrixScaling(&m, sx, sy, 1);
-  return m;
-}
-
-D3DXMATRIX Translation(float tx, float ty) {
-  D3DXMATRIX m;
-  D3DXMatrixTranslation(&m, tx, ty, 0);
-  return m;
-}
 
 // A bar's extent: its whole-pixel part, one more pixel when there is any, so the bar overlaps the
 // picture edge instead of leaving a seam.
@@ -89,8 +66,6 @@ void PictureView::Layout(int targetWidth, int targetHeight, UINT picW, UINT picH
   const float ph = static_cast<float>(pictureHeight);
 
   ScreenQuad fitted = ScreenQuad::FitImage(pictureWidth, pictureHeight, w, h);
-  const bool fitsWidth = fitted.Right() - fitted.Left() == w;
-  picturePerTarget = fitsWidth ? pw / w : ph / h;
 
   // From here on lengths are back-buffer pixels, or target units with keepSize.
   const float outW = keepSize ? w : backBufferWidth;
@@ -117,7 +92,7 @@ void PictureView::Layout(int targetWidth, int targetHeight, UINT picW, UINT picH
   targetPerFittedY = outH / fittedH;
 
   const float k = f != 0 ? (w / outW) * (outW / pw) : (h / outH) * (outH / ph);
-  placement = Product(Scaling(k, k), Translation(g * w / outW, f * h / outH));
+  placement = Scaling(k, k, 1) * Translation(g * w / outW, f * h / outH, 0);
 
   float sx = 1, sy = 1;
   if (position == PositionStretch || position == PositionCaptureStretch) {
@@ -126,12 +101,12 @@ void PictureView::Layout(int targetWidth, int targetHeight, UINT picW, UINT picH
   } else if (position == PositionFill) {
     sx = sy = g == 0 ? (2 * f + fittedH) / fittedH : (2 * g + fittedW) / fittedW;
   }
-  fillScale = Scaling(sx, sy);
+  fillScale = Scaling(sx, sy, 1);
   invFillScaleX = 1 / sx;
   invFillScaleY = 1 / sy;
   fillOffsetX = (1 - sx) * 0.5f * pw / sx;
   fillOffsetY = (1 - sy) * 0.5f * ph / sy;
-  fillOffset = Translation(fillOffsetX, fillOffsetY);
+  fillOffset = Translation(fillOffsetX, fillOffsetY, 0);
 }
 
 void PictureView::ResetBars() {
@@ -168,12 +143,12 @@ void PictureView::SetBaseMatrices() const {
   CurrentDevice->SetTransform(D3DTS_PROJECTION, &projection);
 }
 
-D3DXMATRIX PictureView::FillTransform() const { return Product(fillOffset, fillScale); }
+D3DXMATRIX PictureView::FillTransform() const { return fillOffset * fillScale; }
 
 D3DXMATRIX PictureView::ItemTransform(const D3DXMATRIX& itemWorld) const {
-  const D3DXMATRIX picture = Product(FillTransform(), placement);
-  if (position == PositionCaptureStretch) return Product(itemWorld, picture);
-  return Product(itemWorld, Product(panZoom, picture));
+  const D3DXMATRIX picture = FillTransform() * placement;
+  if (position == PositionCaptureStretch) return itemWorld * picture;
+  return itemWorld * (panZoom * picture);
 }
 
 void PictureView::SetWorld(const D3DXMATRIX& itemWorld) const {
@@ -182,29 +157,29 @@ void PictureView::SetWorld(const D3DXMATRIX& itemWorld) const {
 }
 
 D3DXMATRIX* PictureView::GetWorldViewProj(D3DXMATRIX* out, const D3DXMATRIX& itemWorld) const {
-  *out = Product(Product(ItemTransform(itemWorld), view), projection);
+  *out = ItemTransform(itemWorld) * view * projection;
   return out;
 }
 
 D3DXMATRIX* PictureView::GetViewProj(D3DXMATRIX* out) const {
   const D3DXMATRIX base =
-      position == PositionCaptureStretch ? Product(FillTransform(), placement) : placement;
-  *out = Product(Product(base, view), projection);
+      position == PositionCaptureStretch ? FillTransform() * placement : placement;
+  *out = base * view * projection;
   return out;
 }
 
 void PictureView::SetPanZoom(float zoom, float panX, float panY) {
   const float ax = (1 - zoom) * 0.5f * static_cast<float>(pictureWidth) / zoom * (panX + 1);
   const float ay = (1 - zoom) * 0.5f * static_cast<float>(pictureHeight) / zoom * (panY + 1);
-  panZoom = Product(Translation(ax, ay), Scaling(zoom, zoom));
+  panZoom = Translation(ax, ay, 0) * Scaling(zoom, zoom, 1);
 }
 
 float PictureView::GetViewShiftX() const {
-  const D3DXMATRIX m = Product(panZoom, FillTransform());
+  const D3DXMATRIX m = panZoom * FillTransform();
   return m._41 / m._11;
 }
 
 float PictureView::GetViewShiftY() const {
-  const D3DXMATRIX m = Product(panZoom, FillTransform());
+  const D3DXMATRIX m = panZoom * FillTransform();
   return m._42 / m._22;
 }

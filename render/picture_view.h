@@ -78,7 +78,6 @@ public:
   UINT pictureHeight = 0;
   float targetPerFittedX = 1;  // target width / fitted picture width
   float targetPerFittedY = 1;  // target height / fitted picture height
-  float picturePerTarget = 0;  // picture pixels per target unit along the axis the fit touches
 
 private:
   D3DXMATRIX FillTransform() const;  // fillOffset x fillScale

@@ -5,9 +5,7 @@
 
 #include <d3dx9tex.h>
 
-#include <utility>
-
-#include "render/com_references.h"
+#include "render/com_holder.h"
 
 struct TextureEntry {
   TextureEntry() = default;
@@ -15,38 +13,14 @@ struct TextureEntry {
   TextureEntry(IDirect3DTexture9* picture, UINT pictureWidth, UINT pictureHeight,
                float pictureAspect)
       : width(pictureWidth), height(pictureHeight), aspect(pictureAspect) {
-    ShareReference(&texture, picture);
+    texture.Share(picture);
   }
-  TextureEntry(const TextureEntry& other)
-      : width(other.width), height(other.height), aspect(other.aspect) {
-    ShareReference(&texture, other.texture);
-  }
-  TextureEntry(TextureEntry&& other) noexcept
-      : texture(std::exchange(other.texture, nullptr)),
-        width(other.width),
-        height(other.height),
-        aspect(other.aspect) {}
-  TextureEntry& operator=(const TextureEntry& other) {
-    ShareReference(&texture, other.texture);
-    width = other.width;
-    height = other.height;
-    aspect = other.aspect;
-    return *this;
-  }
-  TextureEntry& operator=(TextureEntry&& other) noexcept {
-    std::swap(texture, other.texture);
-    width = other.width;
-    height = other.height;
-    aspect = other.aspect;
-    return *this;
-  }
-  ~TextureEntry() { ReleaseAndNull(&texture); }
 
   // texture := `picture` (a reference added, the old one released); the size from the image
   // information, aspect height / width (1.0 for an image without width, never infinite).
   void Set(const D3DXIMAGE_INFO& imageInfo, IDirect3DTexture9* picture);
 
-  IDirect3DTexture9* texture = nullptr;
+  ComHolder<IDirect3DTexture9> texture;
   UINT width = 0;
   UINT height = 0;
   float aspect = 1.0f;  // height / width

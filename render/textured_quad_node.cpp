@@ -1,6 +1,5 @@
 #include "render/textured_quad_node.h"
 
-#include "render/copy_texture.h"
 #include "render/screen_quad.h"
 
 void TexturedQuadNode::CreateQuad() {
@@ -25,15 +24,8 @@ void TexturedQuadNode::SetSize(float w, float h) {
 }
 
 void TexturedQuadNode::SetPicture(const TextureEntry& picture) {
-  ShareReference(&texture, picture.texture);
+  ShareReference(&texture, picture.texture.Get());
   SetSize(static_cast<float>(picture.width), static_cast<float>(picture.height));
-}
-
-void TexturedQuadNode::SetSquareCopy(IDirect3DTexture9* source, int k) {
-  const UINT side = 128u << k;
-  IDirect3DTexture9* copy = CopyTexture(source, side, side, D3DFMT_UNKNOWN);
-  ReleaseAndNull(&entry.texture);
-  entry.texture = copy;
 }
 
 void BindTexturedQuadPT(const TexturedQuadNode& quad) {

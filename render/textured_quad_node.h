@@ -11,10 +11,7 @@ public:
   TexturedQuadNode() = default;
   TexturedQuadNode(const TexturedQuadNode&) = delete;
   TexturedQuadNode& operator=(const TexturedQuadNode&) = delete;
-  ~TexturedQuadNode() {
-    ReleaseAndNull(&entry.texture);
-    ReleaseAndNull(&texture);
-  }
+  ~TexturedQuadNode() { ReleaseAndNull(&texture); }
 
   // A new strip whose uv span the texture; positions 0 until SetSize.
   void CreateQuad();
@@ -22,8 +19,6 @@ public:
   void SetSize(float w, float h);
   // The quad's texture := entry.texture (a reference added), sized to the entry's picture.
   void SetPicture(const TextureEntry& picture);
-  // The entry's texture := a square copy of `source`, 128 x 2^k pixels a side.
-  void SetSquareCopy(IDirect3DTexture9* source, int k);
 
   IDirect3DTexture9* texture = nullptr;  // what the quad is drawn with
   TextureEntry entry;                    // the picture

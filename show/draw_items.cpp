@@ -8,13 +8,7 @@ void DrawItems(KQ_2D_Light& light, const std::vector<RefHolder<KQ_ABObj>>& items
     KQ_ABObj* object = item->Get();
     // Without a capture (the pair is gone until the next restore) the scene stays the picture.
     if (object->NeedsSceneCapture() != 0 && light.IsCapturing()) {
-      IDirect3DTexture9* scene = nullptr;
-      if (--capturesLeft > 0) {
-        scene = light.captureTarget_.Flip();
-      } else {
-        scene = light.EndSceneCapture(false).current;
-      }
-      ShareReference(&light.sceneTexture_, scene);
+      light.HandOnCapturedScene(--capturesLeft > 0);
     }
     object->Draw(light);
     light.ShowPictureAsScene();

@@ -70,11 +70,11 @@ void KQ_2D_Light::RestoreDeviceObjects() {
   device->SetTextureStageState(1, D3DTSS_TEXCOORDINDEX, 1);
   device->SetTextureStageState(1, D3DTSS_COLORARG1, D3DTA_TEXTURE);
   device->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
-  if (CurrentDocResManager) CurrentDocResManager->OnResetDevice();
-  RecreateCaptureTarget();
+  RestoreSharedDeviceObjects();
 }
 
-void KQ_2D_Light::RecreateCaptureTarget() {
+void KQ_2D_Light::RestoreSharedDeviceObjects() {
+  if (CurrentDocResManager) CurrentDocResManager->OnResetDevice();
   D3DSURFACE_DESC backBuffer;
   GetBackBufferDesc(backBuffer);
   captureTarget_.Create(static_cast<int>(backBuffer.Width), static_cast<int>(backBuffer.Height));
@@ -147,3 +147,9 @@ PingPongTarget& KQ_2D_Light::EndSceneCapture(bool clear) {
 }
 
 void KQ_2D_Light::ShowPictureAsScene() { ShareReference(&sceneTexture_, pictureQuad_.texture); }
+
+void KQ_2D_Light::HandOnCapturedScene(bool moreReadersFollow) {
+  IDirect3DTexture9* scene =
+      moreReadersFollow ? captureTarget_.Flip() : EndSceneCapture(false).current;
+  ShareReference(&sceneTexture_, scene);
+}

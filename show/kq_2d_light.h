@@ -85,6 +85,12 @@ public:
   // The picture link was changed (not by reading): the new picture, laid out again.
   virtual void OnPictureChanged();
 
+  // The scene drawn so far becomes what the next item reads: with `moreReadersFollow` the capture
+  // goes on in the pair's other texture, otherwise it ends on the target it began on.
+  void HandOnCapturedScene(bool moreReadersFollow);
+  // Makes the picture the scene texture again.
+  void ShowPictureAsScene();
+
   bool IsCapturing() const { return capturing_; }
   int TargetWidth() const { return targetWidth_; }
   int TargetHeight() const { return targetHeight_; }
@@ -96,8 +102,9 @@ protected:
   // The first frame of the picture link's textures becomes the picture (none when nothing
   // resolves: the picture is then 0 x 0 and the background is black).
   void ReloadPicture();
-  // A new capture pair of the back buffer's size.
-  void RecreateCaptureTarget();
+  // What every light's restore ends with: the shared effects back from the lost state its
+  // invalidate put them in, and a new capture pair of the back buffer's size.
+  void RestoreSharedDeviceObjects();
   // A coloured quad blended in its vertex colours and alphas: stage 0 reads the diffuse colour
   // for the draw and the texture again after it. Alpha blending stays on.
   template <class Quad>
@@ -114,9 +121,6 @@ protected:
 
   // The KQ_2D_Light section that ends every effect light's chain, header included.
   friend bool ReadBaseSection(KQ_IOF_Virtual& stream, KQ_2D_Light& light);
-  // Draws a slide's items through this light (draw_items.cpp).
-  friend void DrawItems(KQ_2D_Light& light, const std::vector<RefHolder<KQ_ABObj>>& items,
-                        int capturesLeft);
 
   TexturedQuadNode pictureQuad_;
   IDirect3DTexture9* sceneTexture_ = nullptr;  // one reference; what items read as the scene
@@ -128,9 +132,6 @@ private:
   struct SavedTarget {
     int width, height, position;
   };
-
-  // Makes the picture the scene texture again.
-  void ShowPictureAsScene();
 
   OwnedControlList<KQ_2D_Light> bindings_{this};
   int targetWidth_ = 0;

@@ -14,10 +14,8 @@
 #include <memory>
 
 #include "document/doc_res_manager.h"
+#include "show/document_load_failure.h"
 #include "show/kq_slide_show_light.h"
-
-// The framework's "required media could not be loaded" code, thrown as an HRESULT.
-constexpr HRESULT DocumentLoadFailure = static_cast<HRESULT>(0x8200000B);
 
 constexpr int ProjectDocumentResource = 107;
 extern const wchar_t* const ProjectDocumentSignature;

@@ -173,8 +173,7 @@ void FakeLake2D::RestoreDeviceObjects() {
   device->SetTextureStageState(1, D3DTSS_COLOROP, D3DTOP_DISABLE);
   // The base light's restore is not run, yet its invalidate put the shared effects in the lost
   // state: they come back here, or a show of such lights alone would never reset them.
-  if (CurrentDocResManager) CurrentDocResManager->OnResetDevice();
-  RecreateCaptureTarget();
+  RestoreSharedDeviceObjects();
 }
 
 void FakeLake2D::RenderBackground() {

@@ -91,8 +91,7 @@ void KQ_FlameLight::RestoreDeviceObjects() {
   KQ_2D_Light::Resize(TargetWidth(), TargetHeight());
   // The base light's restore is not run, yet its invalidate put the shared effects in the lost
   // state: they come back here, or a show of such lights alone would never reset them.
-  if (CurrentDocResManager) CurrentDocResManager->OnResetDevice();
-  RecreateCaptureTarget();
+  RestoreSharedDeviceObjects();
 }
 
 void KQ_FlameLight::FrameMove(float t) {

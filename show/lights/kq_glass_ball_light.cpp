@@ -272,7 +272,7 @@ void KQ_GlassBallLight::InitDeviceObjects() {
 
 void KQ_GlassBallLight::ChooseBackground() {
   if (backgroundMode.Get() == 1) {
-    ShareReference(&backgroundQuad_.texture, background_.texture);
+    ShareReference(&backgroundQuad_.texture, background_.texture.Get());
     layoutPosition_ = PositionFit;
   } else {
     ShareReference(&backgroundQuad_.texture, gradientTexture_);
@@ -288,7 +288,7 @@ void KQ_GlassBallLight::ReloadBackgroundImage() {
     background_ = CurrentDocResManager->GetImageTextures(backgroundLink).FirstFrameEntry();
   }
   if (backgroundMode.Get() == 1) {
-    ShareReference(&backgroundQuad_.texture, background_.texture);
+    ShareReference(&backgroundQuad_.texture, background_.texture.Get());
     Resize(TargetWidth(), TargetHeight());
   }
 }

@@ -83,7 +83,7 @@ void KQ_MatrixCodeLight::BuildLuminanceMap() {
   // Without a readable picture every cell counts as fully lit, so the glyphs still show.
   luminance_.assign(LuminanceSize * LuminanceSize, 1.0f);
   IDirect3DTexture9* copy =
-      CopyTexture(pictureQuad_.entry.texture, LuminanceSize, LuminanceSize, D3DFMT_X8R8G8B8);
+      CopyTexture(pictureQuad_.entry.texture.Get(), LuminanceSize, LuminanceSize, D3DFMT_X8R8G8B8);
   if (!copy) return;
   D3DLOCKED_RECT locked;
   if (SUCCEEDED(copy->LockRect(0, &locked, nullptr, D3DLOCK_READONLY))) {
@@ -108,7 +108,7 @@ void KQ_MatrixCodeLight::InitDeviceObjects() {
     strip = CurrentDocResManager->GetImageTextures(glyphLink).FirstFrameEntry();
   }
   gridSettings_.glyphRows = GlyphRowsOfStrip(strip.width, strip.height);
-  batch_.SetTexture(strip.texture);
+  batch_.SetTexture(strip.texture.Get());
   // Each setting is applied on its own, and each application starts a fresh grid.
   RebuildGrid();
   gridSettings_.cellSize = std::max<int32_t>(static_cast<int32_t>(cellSize.Get()), 1);

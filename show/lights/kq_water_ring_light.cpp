@@ -5,6 +5,7 @@
 #include "render/clear_bound_surfaces.h"
 #include "render/current_device.h"
 #include "render/float_bits.h"
+#include "render/matrices.h"
 #include "render/picture_view.h"
 #include "show/lights/water_ring_parameters.h"
 
@@ -13,12 +14,6 @@ REGISTER_DOCUMENT_FAMILY_CLASS(KQ_WaterRingLight, KQ_2D_Light);
 namespace {
 
 const RippleEye WaterEye = {0, 120, 0};  // the water camera's place
-
-D3DXMATRIX Translation(float x, float y, float z) {
-  D3DXMATRIX m;
-  D3DXMatrixTranslation(&m, x, y, z);
-  return m;
-}
 
 }  // namespace
 
@@ -136,11 +131,10 @@ void KQ_WaterRingLight::RestoreDeviceObjects() {
   device->SetSamplerState(0, D3DSAMP_ADDRESSU, D3DTADDRESS_MIRROR);
   device->SetSamplerState(0, D3DSAMP_ADDRESSV, D3DTADDRESS_MIRROR);
   ResetSurface();
+  KQ_WaterRingLight::Resize(waterWidth_, waterHeight_);
   // The base light's restore is not run, yet its invalidate put the shared effects in the lost
   // state: they come back here, or a show of such lights alone would never reset them.
-  if (CurrentDocResManager) CurrentDocResManager->OnResetDevice();
-  KQ_WaterRingLight::Resize(waterWidth_, waterHeight_);
-  RecreateCaptureTarget();
+  RestoreSharedDeviceObjects();
 }
 
 void KQ_WaterRingLight::InvalidateDeviceObjects() {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "app/saver_codes.h"
+#include "show/document_load_failure.h"
 #include "tests/app/running_saver.h"
 #include "tools/screen_capture/screen_capture.h"
 
@@ -174,10 +175,10 @@ TEST(OutputUnits, AShowThatCannotLoadPutsTheSaverIntoErrorMode) {
     HRESULT expected;
   };
   RecordingShowOptions missing, throwing;
-  missing.loadResult = saver_error::MediaNotFound;
+  missing.loadResult = DocumentLoadFailure;
   throwing.throwsOnLoad = true;
   const LoadFailure cases[] = {
-      {"the document resource is missing", missing, saver_error::MediaNotFound},
+      {"the document resource is missing", missing, DocumentLoadFailure},
       {"the reader throws", throwing, E_FAIL},
   };
   for (const LoadFailure& c : cases) {

@@ -60,7 +60,7 @@ TEST(TextureEntryTest, TheAspectIsHeightOverWidthAndOneForAnImageWithoutWidth) {
 
 TEST(TextureEntryTest, FromAListIsItsFirstFrameWithAReferenceOfItsOwn) {
   const TextureEntry none = TextureList().FirstFrameEntry();
-  EXPECT_EQ(nullptr, none.texture);
+  EXPECT_EQ(nullptr, none.texture.Get());
   EXPECT_EQ(0u, none.width);
   EXPECT_EQ(0u, none.height);
   EXPECT_FLOAT_EQ(1.0f, none.aspect);
@@ -72,7 +72,7 @@ TEST(TextureEntryTest, FromAListIsItsFirstFrameWithAReferenceOfItsOwn) {
   first->Release();
   {
     const TextureEntry entry = list.FirstFrameEntry();
-    EXPECT_EQ(first, entry.texture);
+    EXPECT_EQ(first, entry.texture.Get());
     EXPECT_EQ(8u, entry.width) << "the list's size: its last frame's";
     EXPECT_FLOAT_EQ(0.5f, entry.aspect);
     EXPECT_EQ(2u, References(first));
@@ -115,9 +115,9 @@ TEST_F(TextureTest, ANamedRecordWithBytesIsDecodedOnEveryRequest) {
   const KQ_EmbeddedData record = NamedRecord(L"frame.bmp", BitmapHeader(4, 2));
   const TextureEntry first = Cache().GetEmbeddedDataTexture(record);
   const TextureEntry second = Cache().GetEmbeddedDataTexture(record);
-  EXPECT_NE(first.texture, second.texture);
+  EXPECT_NE(first.texture.Get(), second.texture.Get());
   EXPECT_EQ((Log{"texture picture bmp 4x2", "texture picture bmp 4x2"}), log);
-  EXPECT_EQ(1u, References(first.texture)) << "the entry's own: nothing cached it";
+  EXPECT_EQ(1u, References(first.texture.Get())) << "the entry's own: nothing cached it";
   EXPECT_FLOAT_EQ(0.5f, first.aspect);
 }
 
@@ -126,8 +126,8 @@ TEST_F(TextureTest, AFileIsCachedByPathAndAMissingOneTriedAgain) {
   const KQ_EmbeddedData record = NamedRecord(file.path, {});
   const TextureEntry first = Cache().GetEmbeddedDataTexture(record);
   const TextureEntry second = Cache().GetEmbeddedDataTexture(record);
-  ASSERT_NE(nullptr, first.texture);
-  EXPECT_EQ(first.texture, second.texture);
+  ASSERT_NE(nullptr, first.texture.Get());
+  EXPECT_EQ(first.texture.Get(), second.texture.Get());
   EXPECT_EQ(4u, first.width);
   EXPECT_FLOAT_EQ(2.0f, first.aspect);
   EXPECT_EQ(Log{"file " + Narrow(file.path)}, log);
@@ -136,7 +136,7 @@ TEST_F(TextureTest, AFileIsCachedByPathAndAMissingOneTriedAgain) {
   const KQ_EmbeddedData missing = NamedRecord(L"Z:\\no\\such\\picture.bmp", {});
   const TextureEntry none = Cache().GetEmbeddedDataTexture(missing);
   Cache().GetEmbeddedDataTexture(missing);
-  EXPECT_EQ(nullptr, none.texture);
+  EXPECT_EQ(nullptr, none.texture.Get());
   EXPECT_EQ(0u, none.width);
   EXPECT_FLOAT_EQ(1.0f, none.aspect);
   EXPECT_EQ(2u, log.size());
@@ -167,7 +167,7 @@ TEST_F(TextureTest, ARecordOfAPackResourcePrefersThePackAndFallsBackToItsBytes) 
     log.clear();
     const TextureEntry first = Cache().GetEmbeddedDataTexture(c.record);
     EXPECT_EQ(c.decodes, log);
-    EXPECT_EQ(c.texture, first.texture != nullptr);
+    EXPECT_EQ(c.texture, first.texture.Get() != nullptr);
     EXPECT_EQ(c.width, first.width);
     EXPECT_EQ(c.height, first.height);
 
@@ -176,7 +176,7 @@ TEST_F(TextureTest, ARecordOfAPackResourcePrefersThePackAndFallsBackToItsBytes) 
     const TextureEntry second = Cache().GetEmbeddedDataTexture(c.record);
     EXPECT_EQ(c.texture ? Log{} : c.decodes, log);
     if (c.texture) {
-      EXPECT_EQ(first.texture, second.texture);
+      EXPECT_EQ(first.texture.Get(), second.texture.Get());
     }
   }
 }

@@ -3,14 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "render/kq_frame.h"
+#include "render/matrices.h"
 
 namespace {
-
-D3DXMATRIX Translation(float x, float y, float z) {
-  D3DXMATRIX m;
-  D3DXMatrixTranslation(&m, x, y, z);
-  return m;
-}
 
 D3DXVECTOR3 Origin(const D3DXMATRIX& m) { return D3DXVECTOR3(m._41, m._42, m._43); }
 

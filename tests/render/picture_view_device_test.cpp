@@ -6,18 +6,13 @@
 #include <utility>
 
 #include "render/color_quad.h"
+#include "render/matrices.h"
 #include "render/picture_view.h"
 
 namespace {
 
 using namespace scene_testing;
 
-
-D3DXMATRIX Identity() {
-  D3DXMATRIX m;
-  D3DXMatrixIdentity(&m);
-  return m;
-}
 
 class PictureViewDeviceTest : public SceneDeviceTest {
 protected:

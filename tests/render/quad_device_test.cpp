@@ -167,18 +167,6 @@ TEST_F(PicturePixelTest, ThePictureQuadSpansItsSizeWithTheTextureUpright) {
   quadrants->Release();
 }
 
-TEST_F(PicturePixelTest, ASquareCopyIsAPowerOfTwoSidedCopyOfTheSource) {
-  IDirect3DTexture9* quadrants = MakeQuadrants();
-  TexturedQuadNode node;
-  node.SetSquareCopy(quadrants, 1);
-  ASSERT_NE(nullptr, node.entry.texture);
-  D3DSURFACE_DESC desc;
-  node.entry.texture->GetLevelDesc(0, &desc);
-  EXPECT_EQ(256u, desc.Width);
-  EXPECT_EQ(256u, desc.Height);
-  quadrants->Release();
-}
-
 TEST_F(PicturePixelTest, TheGridDrawsEveryCellOfItsQuad) {
   Clear(Black);
   IDirect3DTexture9* halves =

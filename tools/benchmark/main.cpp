@@ -67,7 +67,7 @@ HRESULT Measure(const ScreenSize& size, Figures* figures) {
   IDirect3DDevice9* device = offscreen.Device();
 
   ScreenPlayer player(CreateShowPlayback());
-  player.Select(device, offscreen.BackBufferDesc());
+  player.Select(device);
   const Stopwatch loading;
   HRESULT hr = player.StartScene();
   figures->load = loading.Milliseconds();

@@ -63,15 +63,6 @@ OffscreenDevice::~OffscreenDevice() {
   if (window_) DestroyWindow(window_);
 }
 
-D3DSURFACE_DESC OffscreenDevice::BackBufferDesc() const {
-  D3DSURFACE_DESC desc = {};
-  IDirect3DSurface9* backBuffer = nullptr;
-  if (SUCCEEDED(device_->GetBackBuffer(0, 0, D3DBACKBUFFER_TYPE_MONO, &backBuffer))) {
-    backBuffer->GetDesc(&desc);
-    ReleaseAndNull(&backBuffer);
-  }
-  return desc;
-}
 
 void OffscreenDevice::PresentAndFinish() {
   device_->Present(nullptr, nullptr, nullptr, nullptr);

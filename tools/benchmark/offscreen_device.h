@@ -17,7 +17,6 @@ public:
   // S_OK when the window, the device and its event query were made.
   HRESULT Status() const { return status_; }
   IDirect3DDevice9* Device() const { return device_; }
-  D3DSURFACE_DESC BackBufferDesc() const;
   // Presents the frame and waits until the device is done with it.
   void PresentAndFinish();
 
