@@ -21,6 +21,12 @@ void PushEdge(MediaParamT<int>& edge, float fraction, float size) {
   edge.Set(static_cast<int>(std::fmax(-Limit, std::fmin(Limit, pixels))));
 }
 
+// One draw between two edges: the fraction, a double, times the float span.
+float RandomBetween(float low, float high) {
+  const double fraction = RandomFraction();
+  return static_cast<float>(low + fraction * (high - low));
+}
+
 // value / size, or the fraction unchanged while the picture has no size (0 / 0 would be NaN).
 void PullEdge(float& fraction, int value, float size) {
   if (size != 0) fraction = static_cast<float>(value) / size;
@@ -71,19 +77,22 @@ float KQ_ViewObjCtrl::AreaRight() const { return rightFraction * PictureWidth();
 float KQ_ViewObjCtrl::AreaTop() const { return topFraction * PictureHeight(); }
 float KQ_ViewObjCtrl::AreaBottom() const { return bottomFraction * PictureHeight(); }
 
+float KQ_ViewObjCtrl::RandomXAcrossArea(float inset) const {
+  return RandomBetween(AreaLeft() + inset, AreaRight() - inset);
+}
+
+float KQ_ViewObjCtrl::RandomYDownArea(float inset) const {
+  return RandomBetween(AreaTop() + inset, AreaBottom() - inset);
+}
+
 D3DXVECTOR3 KQ_ViewObjCtrl::RandomPointInArea() const {
   return RandomPointInsetInArea(0, 0);
 }
 
 D3DXVECTOR3 KQ_ViewObjCtrl::RandomPointInsetInArea(float halfWidth, float halfHeight) const {
-  const float left = AreaLeft() + halfWidth;
-  const float right = AreaRight() - halfWidth;
-  const float top = AreaTop() + halfHeight;
-  const float bottom = AreaBottom() - halfHeight;
-  const double rx = RandomFraction();
-  const double ry = RandomFraction();
-  return D3DXVECTOR3(static_cast<float>(left + rx * (right - left)),
-                     static_cast<float>(top + ry * (bottom - top)), 0.0f);
+  const float x = RandomXAcrossArea(halfWidth);
+  const float y = RandomYDownArea(halfHeight);
+  return D3DXVECTOR3(x, y, 0.0f);
 }
 
 void KQ_ViewObjCtrl::PushAreaToRectangle() {

@@ -36,6 +36,10 @@ public:
   float AreaTop() const;
   float AreaBottom() const;
 
+  // A random x across the area and a random y down it, one draw each, with the edges moved
+  // inwards by `inset`.
+  float RandomXAcrossArea(float inset = 0) const;
+  float RandomYDownArea(float inset = 0) const;
   // A random point of the area (x drawn first).
   D3DXVECTOR3 RandomPointInArea() const;
   // The same with the edges moved inwards by the given half sizes.

@@ -1,27 +1,11 @@
 #include "items/fullscreen/kq_background_copy.h"
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_BackgroundCopy);
 
 // The clock keeps speed 0: the copy never moves.
-KQ_BackgroundCopy::KQ_BackgroundCopy() : KQ_FX_Constructor(75, 0, 1.0f) {}
-
-void KQ_BackgroundCopy::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, copyRect, unitShiftY, unitShiftX);
-  ReadBaseSections(stream);
-}
-
-void KQ_BackgroundCopy::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_BackgroundCopy", CurrentVersion);
-  WriteSettings(stream, copyRect, unitShiftY, unitShiftX);
-  KQ_FX_Constructor::Write(stream);
-}
-
-std::unique_ptr<KQ_FX_Constructor> KQ_BackgroundCopy::Clone() const {
-  return std::make_unique<KQ_BackgroundCopy>(*this);
-}
+KQ_BackgroundCopy::KQ_BackgroundCopy() : ItemClass(75, 0, 1.0f) {}
 
 void KQ_BackgroundCopy::ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) {
   const PictureSize picture = PictureSizeOf(light);

@@ -4,16 +4,18 @@
 
 #include "document/media_rectangle.h"
 #include "items/fullscreen/kq_fx_constructor.h"
+#include "items/item_class.h"
 
-class KQ_BackgroundCopy : public KQ_FX_Constructor {
+class KQ_BackgroundCopy : public ItemClass<KQ_BackgroundCopy, KQ_FX_Constructor> {
 public:
-  static constexpr unsigned long CurrentVersion = 1;
+  static constexpr const wchar_t* ClassName = L"KQ_BackgroundCopy";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.copyRect, s.unitShiftY, s.unitShiftX);
+  }
 
   KQ_BackgroundCopy();
 
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
   void ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) override;
 
   // Only the two extra values are used: the copy's shift in picture pixels, x then y.

@@ -5,19 +5,20 @@
 
 #include "document/owned_control_list.h"
 #include "items/fullscreen/kq_fx_constructor.h"
+#include "items/section_class.h"
 
-class KQ_DirectionBased : public KQ_FX_Constructor {
+class KQ_DirectionBased : public SectionClass<KQ_DirectionBased, KQ_FX_Constructor> {
 public:
-  static constexpr unsigned long CurrentVersion = 1;
+  static constexpr const wchar_t* ClassName = L"KQ_DirectionBased";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.magnitude, s.angle);
+  }
 
   KQ_DirectionBased();
   // A copy with a binding of its own and the vector made from its angle.
   KQ_DirectionBased(const KQ_DirectionBased& other);
   KQ_DirectionBased& operator=(const KQ_DirectionBased&) = delete;
-
-  void Write(KQ_IOF_Virtual& stream) const override;
-  // The whole "KQ_DirectionBased" section, header included, then the base sections.
-  void ReadDirectionSections(KQ_IOF_Virtual& stream);
 
   // direction := (1, 0) turned by 360 - angle degrees.
   void OnAngleChanged();

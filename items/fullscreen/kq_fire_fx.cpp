@@ -19,29 +19,18 @@ constexpr int GridCells = 8;  // per side
 
 }  // namespace
 
-KQ_FireFX::KQ_FireFX() : KQ_FX_Constructor(92, 50, 0.02f) {}
+KQ_FireFX::KQ_FireFX() : ItemClass(92, 50, 0.02f) {}
 
 void KQ_FireFX::Read(KQ_IOF_Virtual& stream, unsigned long version) {
   if (version > 1) {
     ReadSettings(stream, corners, endColor, startColor, auxInt1, patternImage, noiseImage,
                  auxInt2, density, brightness, patternSize);
   }
-  ReadBaseSections(stream);
+  KQ_FX_Constructor::Read(stream, ReadSectionHeader(stream));
 }
 
 std::unique_ptr<KQ_FireFX> ReadFireFX(KQ_IOF_Virtual& stream) {
   return ReadEmbeddedEffect<KQ_FireFX>(stream);
-}
-
-void KQ_FireFX::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_FireFX", CurrentVersion);
-  WriteSettings(stream, corners, endColor, startColor, auxInt1, patternImage, noiseImage, auxInt2,
-                density, brightness, patternSize);
-  KQ_FX_Constructor::Write(stream);
-}
-
-std::unique_ptr<KQ_FX_Constructor> KQ_FireFX::Clone() const {
-  return std::make_unique<KQ_FireFX>(*this);
 }
 
 ScreenQuad KQ_FireFX::FireQuad() const {

@@ -12,11 +12,18 @@
 #include "document/media_color.h"
 #include "document/media_quad.h"
 #include "items/fullscreen/kq_fx_constructor.h"
+#include "items/item_class.h"
 #include "render/grid_mesh.h"
 
-class KQ_FireFX : public KQ_FX_Constructor {
+class KQ_FireFX : public ItemClass<KQ_FireFX, KQ_FX_Constructor> {
 public:
-  static constexpr unsigned long CurrentVersion = 2;
+  static constexpr const wchar_t* ClassName = L"KQ_FireFX";
+  static constexpr unsigned long Version = 2;
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.corners, s.endColor, s.startColor, s.auxInt1, s.patternImage, s.noiseImage,
+                    s.auxInt2, s.density, s.brightness, s.patternSize);
+  }
 
   KQ_FireFX();
   // Copies share the textures and the grid's buffers, with a reference each.
@@ -25,8 +32,6 @@ public:
 
   // The fields of this class's section when `version` is above 1, then the base sections.
   void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
 
   // The effect and the mask, the first frames of both images (none for an image without
   // frames), and the grid over the corners; later changes of the corners or of the pattern

@@ -39,8 +39,7 @@ void KQ_FX_Constructor::Write(KQ_IOF_Virtual& stream) const {
   KQ_ABObj_Constructor::Write(stream);
 }
 
-void KQ_FX_Constructor::ReadBaseSections(KQ_IOF_Virtual& stream) {
-  const unsigned long version = ReadSectionHeader(stream);
+void KQ_FX_Constructor::Read(KQ_IOF_Virtual& stream, unsigned long version) {
   ReadSettings(stream, speed, asEffect);
   ReadGuidString(stream, maskKey.id);
   ReadSetting(stream, maskKey.name);

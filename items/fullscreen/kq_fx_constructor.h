@@ -42,8 +42,8 @@ public:
   // The "KQ_FX_Constructor" section, then the item's base section; every effect's Write ends
   // with it.
   void Write(KQ_IOF_Virtual& stream) const override;
-  // Both sections, headers included.
-  void ReadBaseSections(KQ_IOF_Virtual& stream);
+  // This level's fields as the version has them, then the item's base section.
+  void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   // A KQ_BrushObj around Clone().
   std::unique_ptr<KQ_ABObj> CreateObject() override;

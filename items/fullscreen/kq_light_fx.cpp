@@ -3,27 +3,11 @@
 #include <cmath>
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "render/noise.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_LightFX);
 
-KQ_LightFX::KQ_LightFX() : KQ_FX_Constructor(76, 40, 1.0f) {}
-
-void KQ_LightFX::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, strength, waveform);
-  ReadBaseSections(stream);
-}
-
-void KQ_LightFX::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_LightFX", CurrentVersion);
-  WriteSettings(stream, strength, waveform);
-  KQ_FX_Constructor::Write(stream);
-}
-
-std::unique_ptr<KQ_FX_Constructor> KQ_LightFX::Clone() const {
-  return std::make_unique<KQ_LightFX>(*this);
-}
+KQ_LightFX::KQ_LightFX() : ItemClass(76, 40, 1.0f) {}
 
 float KQ_LightFX::Wave() const {
   const float t = LocalTime();

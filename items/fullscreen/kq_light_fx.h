@@ -3,18 +3,20 @@
 #pragma once
 
 #include "items/fullscreen/kq_fx_constructor.h"
+#include "items/item_class.h"
 
-class KQ_LightFX : public KQ_FX_Constructor {
+class KQ_LightFX : public ItemClass<KQ_LightFX, KQ_FX_Constructor> {
 public:
-  static constexpr unsigned long CurrentVersion = 1;
+  static constexpr const wchar_t* ClassName = L"KQ_LightFX";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.strength, s.waveform);
+  }
 
   enum Waveform { Sine = 0, Square = 1, Noise = 2 };  // 2 and above are noise
 
   KQ_LightFX();
 
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
   void ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) override;
 
   // The wave at the clock's time, 0 to 1.

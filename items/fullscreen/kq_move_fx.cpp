@@ -3,28 +3,12 @@
 #include <cmath>
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "render/noise.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_MoveFX);
 
-KQ_MoveFX::KQ_MoveFX() : KQ_DirectionBased(91, 50, 0.02f) {
+KQ_MoveFX::KQ_MoveFX() : ItemClass(91, 50, 0.02f) {
   magnitude = UINTSclaleTo<float>(50, 0.0002f);
-}
-
-void KQ_MoveFX::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSetting(stream, motion);
-  ReadDirectionSections(stream);
-}
-
-void KQ_MoveFX::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_MoveFX", CurrentVersion);
-  WriteSetting(stream, motion);
-  KQ_DirectionBased::Write(stream);
-}
-
-std::unique_ptr<KQ_FX_Constructor> KQ_MoveFX::Clone() const {
-  return std::make_unique<KQ_MoveFX>(*this);
 }
 
 void KQ_MoveFX::Update(float seconds) {

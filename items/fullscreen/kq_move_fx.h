@@ -3,18 +3,20 @@
 #pragma once
 
 #include "items/fullscreen/kq_direction_based.h"
+#include "items/item_class.h"
 
-class KQ_MoveFX : public KQ_DirectionBased {
+class KQ_MoveFX : public ItemClass<KQ_MoveFX, KQ_DirectionBased> {
 public:
-  static constexpr unsigned long CurrentVersion = 1;
+  static constexpr const wchar_t* ClassName = L"KQ_MoveFX";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.motion);
+  }
 
   enum Motion { NoiseMotion = 1 };  // every other value is a sine
 
   KQ_MoveFX();
 
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
   // The clock, then the shift at its new time.
   void Update(float seconds) override;
   void ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) override;

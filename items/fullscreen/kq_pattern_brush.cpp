@@ -4,7 +4,6 @@
 
 #include "document/class_registry.h"
 #include "document/doc_res_manager.h"
-#include "document/setting_stream.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_PatternBrush);
 REGISTER_DOCUMENT_CLASS(KQ_PatternBrushC);
@@ -16,24 +15,7 @@ constexpr float SmallestPatternScale = 0.01f;
 
 }  // namespace
 
-KQ_PatternBrush::KQ_PatternBrush() : KQ_FX_Constructor(78, 50, 0.02f) {}
-
-void KQ_PatternBrush::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, patternImage, flipVertical, flipHorizontal, rotation, patternScale,
-               offsetX, offsetY);
-  ReadBaseSections(stream);
-}
-
-void KQ_PatternBrush::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_PatternBrush", CurrentVersion);
-  WriteSettings(stream, patternImage, flipVertical, flipHorizontal, rotation, patternScale,
-                offsetX, offsetY);
-  KQ_FX_Constructor::Write(stream);
-}
-
-std::unique_ptr<KQ_FX_Constructor> KQ_PatternBrush::Clone() const {
-  return std::make_unique<KQ_PatternBrush>(*this);
-}
+KQ_PatternBrush::KQ_PatternBrush() : ItemClass(78, 50, 0.02f) {}
 
 void KQ_PatternBrush::CreateDeviceObjects(IDirect3DTexture9* const* maskSlot) {
   KQ_FX_Constructor::CreateDeviceObjects(maskSlot);
@@ -91,18 +73,4 @@ void KQ_PatternBrush::ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) {
   const float transform[4] = {t._11, t._12, t._21, t._22};
   effect.SetFloatArray("coord_transf", transform, 4);
   DrawEffectPass(effect, light);
-}
-
-// The brush's whole section follows this class's empty one.
-void KQ_PatternBrushC::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  KQ_PatternBrush::Read(stream, ReadSectionHeader(stream));
-}
-
-void KQ_PatternBrushC::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_PatternBrushC", CurrentVersion);
-  KQ_PatternBrush::Write(stream);
-}
-
-std::unique_ptr<KQ_FX_Constructor> KQ_PatternBrushC::Clone() const {
-  return std::make_unique<KQ_PatternBrushC>(*this);
 }

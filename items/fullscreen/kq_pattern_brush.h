@@ -9,16 +9,18 @@
 #include "document/image_file_link.h"
 #include "document/texture_list.h"
 #include "items/fullscreen/kq_fx_constructor.h"
+#include "items/item_class.h"
 
-class KQ_PatternBrush : public KQ_FX_Constructor {
+class KQ_PatternBrush : public ItemClass<KQ_PatternBrush, KQ_FX_Constructor> {
 public:
-  static constexpr unsigned long CurrentVersion = 1;
+  static constexpr const wchar_t* ClassName = L"KQ_PatternBrush";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.patternImage, s.flipVertical, s.flipHorizontal, s.rotation, s.patternScale,
+                    s.offsetX, s.offsetY);
+  }
 
   KQ_PatternBrush();
-
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
 
   // The effect and the mask, then the pattern's frames.
   void CreateDeviceObjects(IDirect3DTexture9* const* maskSlot) override;
@@ -48,9 +50,8 @@ private:
   float frameStart_ = 0;     // clock time at which the frame was entered
 };
 
-class KQ_PatternBrushC : public KQ_PatternBrush {
+// Its section is empty; the brush's whole section follows it.
+class KQ_PatternBrushC : public ItemClass<KQ_PatternBrushC, KQ_PatternBrush> {
 public:
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
+  static constexpr const wchar_t* ClassName = L"KQ_PatternBrushC";
 };

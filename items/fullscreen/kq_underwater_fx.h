@@ -4,17 +4,18 @@
 #pragma once
 
 #include "items/fullscreen/kq_fx_constructor.h"
+#include "items/item_class.h"
 
-class KQ_UnderwaterFX : public KQ_FX_Constructor {
+class KQ_UnderwaterFX : public ItemClass<KQ_UnderwaterFX, KQ_FX_Constructor> {
 public:
-  static constexpr unsigned long CurrentVersion = 1;
+  static constexpr const wchar_t* ClassName = L"KQ_UnderwaterFX";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.amplitude, s.frequency);
+  }
 
   KQ_UnderwaterFX();
 
-  // The fields of this class's section, then the base sections.
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
   void ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) override;
 
   UINTSclaleTo<float> amplitude{50, 0.000125f};

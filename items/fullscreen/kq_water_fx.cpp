@@ -5,19 +5,18 @@
 #include "document/class_registry.h"
 #include "document/doc_res_manager.h"
 #include "document/first_frame.h"
-#include "document/setting_stream.h"
 #include "items/fullscreen/direction_vector.h"
 #include "items/fullscreen/effect_colour.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_WaterFX);
 
-KQ_WaterFX::KQ_WaterFX() : KQ_FX_Constructor(90, 50, 0.02f) {
+KQ_WaterFX::KQ_WaterFX() : ItemClass(90, 50, 0.02f) {
   scale.Set(30);
   Bind();
 }
 
 KQ_WaterFX::KQ_WaterFX(const KQ_WaterFX& other)
-    : KQ_FX_Constructor(other),
+    : ItemClass(other),
       profile(other.profile),
       bumpStrength(other.bumpStrength),
       flowLength(other.flowLength),
@@ -37,23 +36,6 @@ void KQ_WaterFX::Bind() {
 
 void KQ_WaterFX::OnAngleChanged() {
   direction = TurnedAboutZ({1, 0, 0, 0}, static_cast<double>(angle.Get()));
-}
-
-void KQ_WaterFX::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, profile, bumpStrength, flowLength, flowPeriod, angle, shadows, halfVectorZ,
-               tint, bumpImage);
-  ReadBaseSections(stream);
-}
-
-void KQ_WaterFX::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_WaterFX", CurrentVersion);
-  WriteSettings(stream, profile, bumpStrength, flowLength, flowPeriod, angle, shadows,
-                halfVectorZ, tint, bumpImage);
-  KQ_FX_Constructor::Write(stream);
-}
-
-std::unique_ptr<KQ_FX_Constructor> KQ_WaterFX::Clone() const {
-  return std::make_unique<KQ_WaterFX>(*this);
 }
 
 void KQ_WaterFX::CreateDeviceObjects(IDirect3DTexture9* const* maskSlot) {

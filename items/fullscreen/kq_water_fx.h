@@ -8,20 +8,22 @@
 #include "document/media_color.h"
 #include "document/owned_control_list.h"
 #include "items/fullscreen/kq_fx_constructor.h"
+#include "items/item_class.h"
 
-class KQ_WaterFX : public KQ_FX_Constructor {
+class KQ_WaterFX : public ItemClass<KQ_WaterFX, KQ_FX_Constructor> {
 public:
-  static constexpr unsigned long CurrentVersion = 1;
+  static constexpr const wchar_t* ClassName = L"KQ_WaterFX";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.profile, s.bumpStrength, s.flowLength, s.flowPeriod, s.angle, s.shadows,
+                    s.halfVectorZ, s.tint, s.bumpImage);
+  }
 
   KQ_WaterFX();
   // A copy with a binding of its own and the direction made from its angle; the bump texture is
   // loaded again by the copy's CreateDeviceObjects.
   KQ_WaterFX(const KQ_WaterFX& other);
   KQ_WaterFX& operator=(const KQ_WaterFX&) = delete;
-
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
 
   // The bump image's first frame (none when the image has no frame), then the effect and mask.
   void CreateDeviceObjects(IDirect3DTexture9* const* maskSlot) override;

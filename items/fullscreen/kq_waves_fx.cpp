@@ -1,15 +1,14 @@
 #include "items/fullscreen/kq_waves_fx.h"
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "items/fullscreen/direction_vector.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_WavesFX);
 
-KQ_WavesFX::KQ_WavesFX() : KQ_FX_Constructor(77, 25, 1.0f) { Bind(); }
+KQ_WavesFX::KQ_WavesFX() : ItemClass(77, 25, 1.0f) { Bind(); }
 
 KQ_WavesFX::KQ_WavesFX(const KQ_WavesFX& other)
-    : KQ_FX_Constructor(other),
+    : ItemClass(other),
       amplitude(other.amplitude),
       frequency(other.frequency),
       angle(other.angle),
@@ -29,21 +28,6 @@ void KQ_WavesFX::OnDirectionChanged() {
   normal = TurnedAboutZ(parallelNormal.Get() != 0 ? D3DXVECTOR4(-1, 0, 0, 0)
                                                   : D3DXVECTOR4(0, 1, 0, 0),
                         turn);
-}
-
-void KQ_WavesFX::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, amplitude, frequency, angle, parallelNormal);
-  ReadBaseSections(stream);
-}
-
-void KQ_WavesFX::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_WavesFX", CurrentVersion);
-  WriteSettings(stream, amplitude, frequency, angle, parallelNormal);
-  KQ_FX_Constructor::Write(stream);
-}
-
-std::unique_ptr<KQ_FX_Constructor> KQ_WavesFX::Clone() const {
-  return std::make_unique<KQ_WavesFX>(*this);
 }
 
 void KQ_WavesFX::ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) {

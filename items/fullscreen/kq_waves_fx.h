@@ -5,19 +5,21 @@
 
 #include "document/owned_control_list.h"
 #include "items/fullscreen/kq_fx_constructor.h"
+#include "items/item_class.h"
 
-class KQ_WavesFX : public KQ_FX_Constructor {
+class KQ_WavesFX : public ItemClass<KQ_WavesFX, KQ_FX_Constructor> {
 public:
-  static constexpr unsigned long CurrentVersion = 1;
+  static constexpr const wchar_t* ClassName = L"KQ_WavesFX";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.amplitude, s.frequency, s.angle, s.parallelNormal);
+  }
 
   KQ_WavesFX();
   // A copy with bindings of its own and vectors made from its angle.
   KQ_WavesFX(const KQ_WavesFX& other);
   KQ_WavesFX& operator=(const KQ_WavesFX&) = delete;
 
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
-  void Write(KQ_IOF_Virtual& stream) const override;
-  std::unique_ptr<KQ_FX_Constructor> Clone() const override;
   void ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) override;
 
   // direction := (1, 0) turned by 360 - angle degrees; normal := (0, 1) turned the same way,

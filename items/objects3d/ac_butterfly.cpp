@@ -5,26 +5,10 @@
 
 #include "items/objects3d/kq_butterfly_constructor.h"
 #include "items/random_fraction.h"
+#include "render/matrices.h"
 #include "render/random_range.h"
 
 namespace {
-
-D3DXMATRIX RotationX(float degrees) {
-  D3DXMATRIX m;
-  return *D3DXMatrixRotationX(&m, D3DXToRadian(degrees));
-}
-D3DXMATRIX RotationY(float degrees) {
-  D3DXMATRIX m;
-  return *D3DXMatrixRotationY(&m, D3DXToRadian(degrees));
-}
-D3DXMATRIX RotationZ(float degrees) {
-  D3DXMATRIX m;
-  return *D3DXMatrixRotationZ(&m, D3DXToRadian(degrees));
-}
-D3DXMATRIX Translation(const D3DXVECTOR3& v) {
-  D3DXMATRIX m;
-  return *D3DXMatrixTranslation(&m, v.x, v.y, v.z);
-}
 
 constexpr float DecisionInterval = 0.25f;  // item seconds between manoeuvres
 
@@ -66,16 +50,16 @@ void AC_Butterfly::Animate(KQ_Frame& frame) {
 
 // Heading, then the bank into a turn, the pitch of slow flight and the constant tilt.
 D3DXMATRIX AC_Butterfly::Steer(const D3DXMATRIX& local) {
-  D3DXMATRIX m = RotationY(heading.current) * local;
+  D3DXMATRIX m = RotationY(D3DXToRadian(heading.current)) * local;
   const float turn = heading.current - heading.target;
   if (turn < -5) {
     bank.SetTarget(25, 0);
   } else if (turn > 5) {
     bank.SetTarget(-25, 0);
   }
-  if (forward.current < 100) m = RotationX((1 - forward.current / 100) * 15) * m;
+  if (forward.current < 100) m = RotationX(D3DXToRadian((1 - forward.current / 100) * 15)) * m;
   m = tilt * m;
-  m = RotationZ(bank.current) * m;
+  m = RotationZ(D3DXToRadian(bank.current)) * m;
   if (bank.current == bank.target) bank.SetTarget(0, 0);
   return m;
 }
@@ -85,7 +69,7 @@ void AC_Butterfly::Flap() {
   flapAngle += settings.timeStep * 7 * flapSpeed;
   if (flapAngle > flapUpper) flapSpeed = -160;
   if (flapAngle < flapLower) flapSpeed = 100;
-  wingA->wingMatrix = RotationZ(flapAngle);
+  wingA->wingMatrix = RotationZ(D3DXToRadian(flapAngle));
   wingB->wingMatrix = wingA->wingMatrix * mirror;
   wingA->windingFlag = flapAngle > 0;
   wingB->windingFlag = flapAngle < 0;
@@ -95,7 +79,7 @@ void AC_Butterfly::Flap() {
 void AC_Butterfly::Move(float dt) {
   const D3DXVECTOR3 ahead(forward.current, 0, 0);
   D3DXVECTOR3 velocity;
-  const D3DXMATRIX turn = RotationY(heading.current);
+  const D3DXMATRIX turn = RotationY(D3DXToRadian(heading.current));
   D3DXVec3TransformCoord(&velocity, &ahead, &turn);
   velocity.y = climb.current;
   position += velocity * dt;

@@ -13,7 +13,7 @@ KQ_3D_in_2D_array::KQ_3D_in_2D_array(
   if (CurrentDocResManager) {
     DocResCache& cache = CurrentDocResManager->GetDocResCache();
     const TextureEntry texture = cache.GetEmbeddedDataTexture(settings->textureData);
-    ShareReference(&mesh.texture, texture.texture);
+    ShareReference(&mesh.texture, texture.texture.Get());
     // A mesh that cannot be made leaves the buffers out, so nothing is drawn.
     const MeshRecord record = cache.GetEmbeddedDataMesh(settings->meshData, sizeof(DX_V::PNT));
     if (record.IsLoaded()) {

@@ -2,6 +2,22 @@
 
 #include "items/kq_ab_render.h"
 
+namespace {
+
+// Part 0 at every root, part 1 at every root's children, oldest instance first.
+void BindPartsToFrames(const std::list<KQ_Frame*>& instances, std::vector<MeshPart>& parts) {
+  std::vector<KQ_Frame*>& roots = parts[0].frames;
+  std::vector<KQ_Frame*>& children = parts[1].frames;
+  roots.clear();
+  children.clear();
+  for (KQ_Frame* root : instances) {
+    children.insert(children.end(), root->children.begin(), root->children.end());
+    roots.push_back(root);
+  }
+}
+
+}  // namespace
+
 KQ_3DObjArray::KQ_3DObjArray(std::unique_ptr<KQ_3D_Obj_Ctrl> settingsClone)
     : KQ_ABObj(std::move(settingsClone)),
       settings_(static_cast<KQ_3D_Obj_Ctrl*>(&Settings())) {
@@ -28,5 +44,5 @@ void KQ_3DObjArray::SetInstanceCount(unsigned int count) {
     instances_.front()->DestroyWithChildren();
     instances_.pop_front();
   }
-  settings_->BindPartsToFrames(instances_, parts_);
+  BindPartsToFrames(instances_, parts_);
 }

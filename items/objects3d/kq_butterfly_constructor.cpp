@@ -10,20 +10,6 @@ KQ_ButterflyConstructor::KQ_ButterflyConstructor() {
   storedFlag = true;
 }
 
-KQ_ButterflyConstructor::KQ_ButterflyConstructor(const KQ_ButterflyConstructor& other)
-    : KQ_3D_Obj_Ctrl(other),
-      bodyImage(other.bodyImage),
-      bodyMesh(other.bodyMesh),
-      firstSpare(other.firstSpare),
-      secondSpare(other.secondSpare),
-      wingScale(other.wingScale) {}
-
-void KQ_ButterflyConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_ButterflyConstructor", 2);
-  WriteSettings(stream, bodyImage, bodyMesh, firstSpare, secondSpare, wingScale);
-  KQ_3D_Obj_Ctrl::Write(stream);
-}
-
 void KQ_ButterflyConstructor::Read(KQ_IOF_Virtual& stream, unsigned long version) {
   ReadSettings(stream, bodyImage, bodyMesh, firstSpare, secondSpare);
   if (version >= 2) ReadSetting(stream, wingScale);
@@ -35,11 +21,6 @@ void KQ_ButterflyConstructor::BuildMeshParts(std::vector<MeshPart>& parts) {
   MeshPart::LoadTexturedMesh(parts[0], bodyImage, bodyMesh);
   MeshPart::LoadTexturedMesh(parts[1], imageLink, meshLink);
   parts[1].flag = 1;
-}
-
-void KQ_ButterflyConstructor::BindPartsToFrames(const std::list<KQ_Frame*>& instances,
-                                                std::vector<MeshPart>& parts) {
-  BindRootsAndChildren(instances, parts);
 }
 
 KQ_Frame* KQ_ButterflyConstructor::CreateInstanceFrames() {
@@ -57,10 +38,6 @@ KQ_Frame* KQ_ButterflyConstructor::CreateInstanceFrames() {
   wingA->animator = animator->wingA;
   wingB->animator = animator->wingB;
   return root;
-}
-
-std::unique_ptr<KQ_3D_Obj_Ctrl> KQ_ButterflyConstructor::Clone() const {
-  return std::make_unique<KQ_ButterflyConstructor>(*this);
 }
 
 REGISTER_DOCUMENT_CLASS(KQ_ButterflyConstructor);

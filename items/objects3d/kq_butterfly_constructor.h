@@ -4,23 +4,28 @@
 #pragma once
 
 #include "document/scaled_param.h"
+#include "items/item_class.h"
 #include "items/objects3d/kq_3d_obj_ctrl.h"
 
-class KQ_ButterflyConstructor : public KQ_3D_Obj_Ctrl {
+class KQ_ButterflyConstructor : public ItemClass<KQ_ButterflyConstructor, KQ_3D_Obj_Ctrl> {
 public:
-  KQ_ButterflyConstructor();
-  KQ_ButterflyConstructor(const KQ_ButterflyConstructor& other);
+  static constexpr const wchar_t* ClassName = L"KQ_ButterflyConstructor";
+  static constexpr unsigned long Version = 2;
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.bodyImage, s.bodyMesh, s.firstSpare, s.secondSpare, s.wingScale);
+  }
 
-  void Write(KQ_IOF_Virtual& stream) const override;
+  KQ_ButterflyConstructor();
+  KQ_ButterflyConstructor(const KQ_ButterflyConstructor& other) = default;
+
+  // The own settings as the version has them, then the 3D object section.
   void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   // Part 0 the body, part 1 the wing (one mesh for both wings), blended.
   void BuildMeshParts(std::vector<MeshPart>& parts) override;
-  // The bodies to part 0, both wings of every butterfly to part 1.
-  void BindPartsToFrames(const std::list<KQ_Frame*>& instances,
-                         std::vector<MeshPart>& parts) override;
+  // The body, with both wings as its children.
   KQ_Frame* CreateInstanceFrames() override;
-  std::unique_ptr<KQ_3D_Obj_Ctrl> Clone() const override;
 
   // The inherited image and mesh links are the wing's.
   KQ_ImageFileLink bodyImage{6, L"tessaly.dll"};

@@ -1,21 +1,12 @@
 #include "items/objects3d/kq_clock_constructor.h"
 
 #include "document/class_registry.h"
-#include "document/setting_stream.h"
 #include "items/objects3d/ac_clock_arrow.h"
 #include "items/objects3d/ac_static.h"
+#include "render/matrices.h"
 #include "render/view_frame.h"
 
 namespace {
-
-D3DXMATRIX Scaling(float x, float y, float z) {
-  D3DXMATRIX m;
-  return *D3DXMatrixScaling(&m, x, y, z);
-}
-D3DXMATRIX Translation(float x, float y, float z) {
-  D3DXMATRIX m;
-  return *D3DXMatrixTranslation(&m, x, y, z);
-}
 
 // A hand: the plate squeezed to a needle `length` plates long whose middle sits `offset` units
 // up from the centre, so a short tail shows behind the centre.
@@ -39,7 +30,7 @@ KQ_ClockConstructor::KQ_ClockConstructor() {
 }
 
 KQ_ClockConstructor::KQ_ClockConstructor(const KQ_ClockConstructor& other)
-    : KQ_3D_Obj_Ctrl(other), handsImage(other.handsImage), localTime(other.localTime) {
+    : ItemClass(other), handsImage(other.handsImage), localTime(other.localTime) {
   const MediaRectangle& source = other.clockRectangle;
   clockRectangle.left = source.left.Get();
   clockRectangle.right = source.right.Get();
@@ -50,17 +41,6 @@ KQ_ClockConstructor::KQ_ClockConstructor(const KQ_ClockConstructor& other)
   bindings_.BindFunLightCtrl2(&KQ_ClockConstructor::OnImageChanged, imageLink);
 }
 
-void KQ_ClockConstructor::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_ClockConstructor", 1);
-  WriteSettings(stream, clockRectangle, handsImage);
-  KQ_3D_Obj_Ctrl::Write(stream);
-}
-
-void KQ_ClockConstructor::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, clockRectangle, handsImage);
-  KQ_3D_Obj_Ctrl::Read(stream, ReadSectionHeader(stream));
-}
-
 void KQ_ClockConstructor::BuildMeshParts(std::vector<MeshPart>& parts) {
   parts.assign(2, MeshPart());
   MeshPart::LoadTexturedMesh(parts[0], imageLink, meshLink);
@@ -68,11 +48,6 @@ void KQ_ClockConstructor::BuildMeshParts(std::vector<MeshPart>& parts) {
   parts[0].flag = 1;
   parts[1].flag = 1;
   parts_ = &parts;
-}
-
-void KQ_ClockConstructor::BindPartsToFrames(const std::list<KQ_Frame*>& instances,
-                                            std::vector<MeshPart>& parts) {
-  BindRootsAndChildren(instances, parts);
 }
 
 KQ_Frame* KQ_ClockConstructor::CreateInstanceFrames() {
@@ -85,10 +60,6 @@ KQ_Frame* KQ_ClockConstructor::CreateInstanceFrames() {
   AddHand(*face, 0.3f, 10, 1, localTime);
   AddHand(*face, 0.38f, 13, 0, localTime);
   return face;
-}
-
-std::unique_ptr<KQ_3D_Obj_Ctrl> KQ_ClockConstructor::Clone() const {
-  return std::make_unique<KQ_ClockConstructor>(*this);
 }
 
 void KQ_ClockConstructor::OnImageChanged() {

@@ -4,25 +4,27 @@
 #pragma once
 
 #include "document/media_rectangle.h"
+#include "items/item_class.h"
 #include "items/objects3d/kq_3d_obj_ctrl.h"
 #include "items/objects3d/local_time.h"
 
-class KQ_ClockConstructor : public KQ_3D_Obj_Ctrl {
+class KQ_ClockConstructor : public ItemClass<KQ_ClockConstructor, KQ_3D_Obj_Ctrl> {
 public:
+  static constexpr const wchar_t* ClassName = L"KQ_ClockConstructor";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.clockRectangle, s.handsImage);
+  }
+
   // Centred on the current picture.
   KQ_ClockConstructor();
+  // The rectangle's values copied one by one; the copy binds its own image.
   KQ_ClockConstructor(const KQ_ClockConstructor& other);
-
-  void Write(KQ_IOF_Virtual& stream) const override;
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
 
   // Part 0 the face (the inherited image), part 1 the hands; both blended.
   void BuildMeshParts(std::vector<MeshPart>& parts) override;
-  // Every face to part 0, every hour and minute hand to part 1.
-  void BindPartsToFrames(const std::list<KQ_Frame*>& instances,
-                         std::vector<MeshPart>& parts) override;
+  // The face, with the hour and the minute hand as its children.
   KQ_Frame* CreateInstanceFrames() override;
-  std::unique_ptr<KQ_3D_Obj_Ctrl> Clone() const override;
 
   // Picture pixels: the edges, then the centre x and y in the two extra values.
   MediaRectangle clockRectangle;

@@ -2,15 +2,13 @@
 
 #include "items/random_fraction.h"
 #include "render/kq_frame.h"
+#include "render/matrices.h"
 
 namespace {
 
 float RandomSign() { return RandomIsOdd() ? -1.0f : 1.0f; }
 
-D3DXMATRIX Rotation(D3DXMATRIX* (WINAPI* rotate)(D3DXMATRIX*, FLOAT), float degrees) {
-  D3DXMATRIX m;
-  return *rotate(&m, degrees * 2 * D3DX_PI / 360);
-}
+float Radians(float degrees) { return degrees * 2 * D3DX_PI / 360; }
 
 }  // namespace
 
@@ -39,13 +37,11 @@ void KQ_LeafFallAnim::Animate(KQ_Frame& frame) {
   for (int i = TumbleX; i <= TumbleZ; ++i) angle[i] += rate[i] * tumbleRate;
   for (int i = SwingY; i <= SwingX; ++i) angle[i] += rate[i] * swingRate;
 
-  D3DXMATRIX scaling, arm;
-  D3DXMatrixScaling(&scaling, scale, scale, scale);
-  D3DXMatrixTranslation(&arm, 0, 0, 50);
-  const D3DXMATRIX leaf = scaling * Rotation(D3DXMatrixRotationX, angle[TumbleX]) *
-                          Rotation(D3DXMatrixRotationZ, angle[TumbleZ]) *
-                          Rotation(D3DXMatrixRotationY, angle[TumbleY]) * arm *
-                          Rotation(D3DXMatrixRotationY, angle[SwingY]) *
-                          Rotation(D3DXMatrixRotationX, angle[SwingX]) * placement;
+  const D3DXMATRIX arm = Translation(0, 0, 50);
+  const D3DXMATRIX leaf = Scaling(scale, scale, scale) * RotationX(Radians(angle[TumbleX])) *
+                          RotationZ(Radians(angle[TumbleZ])) *
+                          RotationY(Radians(angle[TumbleY])) * arm *
+                          RotationY(Radians(angle[SwingY])) *
+                          RotationX(Radians(angle[SwingX])) * placement;
   frame.world = frame.local * leaf;
 }

@@ -2,11 +2,10 @@
 // its own, but a section of its own in front of the effect particle section.
 #pragma once
 
+#include "items/section_class.h"
 #include "items/shader/kq_fx_particle_system_ctrl.h"
 
-class KQ_BaseFXCtrl : public KQ_FXParticleSystemCtrl {
+class KQ_BaseFXCtrl : public SectionClass<KQ_BaseFXCtrl, KQ_FXParticleSystemCtrl> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  // The "KQ_FXParticleSystemCtrl" section, header included.
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_BaseFXCtrl";
 };

@@ -12,13 +12,18 @@
 
 #include "document/file_link.h"
 #include "items/kq_particle_system_ctrl.h"
+#include "items/section_class.h"
 #include "render/com_holder.h"
 
-class KQ_FXParticleSystemCtrl : public KQ_ParticleSystemCtrl {
+// The effect link, then the sprite properties' section.
+class KQ_FXParticleSystemCtrl
+    : public SectionClass<KQ_FXParticleSystemCtrl, KQ_ParticleSystemCtrl> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  // The effect link, then the sprite properties' section with its header.
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_FXParticleSystemCtrl";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.effectFile);
+  }
 
   // The effect of the link from CurrentDocResManager; null when it cannot be
   // made.

@@ -1,20 +1,8 @@
 #include "items/shader/kq_glow_effect_ctrl.h"
 
 #include "document/first_frame.h"
-#include "document/setting_stream.h"
 #include "items/fullscreen/effect_colour.h"
 #include "items/shader/kq_glowing_obj.h"
-
-void KQ_GlowEffectCtrl::Write(KQ_IOF_Virtual& stream) const {
-  WriteSectionHeader(stream, L"KQ_GlowEffectCtrl", 1);
-  WriteSettings(stream, glowColour, glowStrength);
-  KQ_FXParticleSystemCtrl::Write(stream);
-}
-
-void KQ_GlowEffectCtrl::Read(KQ_IOF_Virtual& stream, unsigned long) {
-  ReadSettings(stream, glowColour, glowStrength);
-  KQ_FXParticleSystemCtrl::Read(stream, ReadSectionHeader(stream));
-}
 
 std::unique_ptr<KQ_ABObj> KQ_GlowEffectCtrl::CreateObject() {
   return std::make_unique<KQ_GlowingObj>(Clone());

@@ -14,15 +14,18 @@
 
 #include "document/media_color.h"
 #include "document/scaled_param.h"
+#include "items/section_class.h"
 #include "items/shader/kq_fx_particle_system_ctrl.h"
 #include "render/com_holder.h"
 
-class KQ_GlowEffectCtrl : public KQ_FXParticleSystemCtrl {
+// The colour stored, the strength set, then the effect particle section.
+class KQ_GlowEffectCtrl : public SectionClass<KQ_GlowEffectCtrl, KQ_FXParticleSystemCtrl> {
 public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-  // The colour stored, the strength set, then the effect particle section with
-  // its header.
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  static constexpr const wchar_t* ClassName = L"KQ_GlowEffectCtrl";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.glowColour, s.glowStrength);
+  }
 
   // A KQ_GlowingObj around a copy of these settings.
   std::unique_ptr<KQ_ABObj> CreateObject() override;

@@ -9,15 +9,19 @@
 
 #include "document/media_param_t.h"
 #include "items/effect_calls.h"
+#include "items/section_class.h"
 #include "items/shader/kq_base_fx_ctrl.h"
 
-class KQ_StatBaseFXCtrl : public KQ_BaseFXCtrl {
+// The centre, then the "KQ_BaseFXCtrl" section.
+class KQ_StatBaseFXCtrl : public SectionClass<KQ_StatBaseFXCtrl, KQ_BaseFXCtrl> {
 public:
-  KQ_StatBaseFXCtrl();
+  static constexpr const wchar_t* ClassName = L"KQ_StatBaseFXCtrl";
+  template <class Self>
+  static auto OwnSettings(Self& s) {
+    return std::tie(s.centre);
+  }
 
-  void Write(KQ_IOF_Virtual& stream) const override;
-  // The centre stored, then the "KQ_BaseFXCtrl" section with its header.
-  void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  KQ_StatBaseFXCtrl();
 
   // A KQ_FXObj around a copy of these settings.
   std::unique_ptr<KQ_ABObj> CreateObject() override;

@@ -21,7 +21,7 @@ void KeepMatchingDrift(float& drift, float velocity) {
 KQ_FlowConstructor::KQ_FlowConstructor() { BindAngle(); }
 
 KQ_FlowConstructor::KQ_FlowConstructor(const KQ_FlowConstructor& other)
-    : SpriteClass(other),
+    : ItemClass(other),
       angle(other.angle.Get()),
       flowSpeed(other.flowSpeed),
       orientationMode(other.orientationMode.Get()),
@@ -110,8 +110,7 @@ void KQ_FlowConstructor::WrapOrBounceVertically(Particle& particle, float veloci
     } else {
       return;
     }
-    const double across = RandomFraction();
-    position.x = static_cast<float>(AreaLeft() + across * (AreaRight() - AreaLeft()));
+    position.x = RandomXAcrossArea();
     return;
   }
   KeepMatchingDrift(particle.drift.y, velocityY);
@@ -136,8 +135,7 @@ void KQ_FlowConstructor::WrapOrBounceHorizontally(Particle& particle, float velo
     } else {
       return;
     }
-    const double down = RandomFraction();
-    position.y = static_cast<float>(AreaTop() + down * (AreaBottom() - AreaTop()));
+    position.y = RandomYDownArea();
     return;
   }
   KeepMatchingDrift(particle.drift.x, velocityX);

@@ -11,8 +11,7 @@ REGISTER_DOCUMENT_CLASS(KQ_GodRayConstructor);
 
 void KQ_GodRayConstructor::InitParticle(Particle& particle) {
   particle.drift = D3DXVECTOR3(0, 0, 0);
-  const double across = RandomFraction();
-  particle.position.x = static_cast<float>(AreaLeft() + across * (AreaRight() - AreaLeft()));
+  particle.position.x = RandomXAcrossArea();
   // Half the area's height: the row is measured from the picture's top, not the area's.
   particle.position.y = (AreaBottom() - AreaTop()) * 0.5f;
   particle.position.z = 0;

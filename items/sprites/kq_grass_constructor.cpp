@@ -9,8 +9,7 @@
 REGISTER_DOCUMENT_CLASS(KQ_GrassConstructor);
 
 void KQ_GrassConstructor::InitParticle(Particle& particle) {
-  const double across = RandomFraction();
-  particle.position.x = static_cast<float>(AreaLeft() + across * (AreaRight() - AreaLeft()));
+  particle.position.x = RandomXAcrossArea();
   particle.position.y = AreaBottom() - particle.halfHeight;
   particle.velocity.z = particle.position.x;
   const double phase = RandomFraction();
