@@ -3,6 +3,7 @@
 // butterfly body's faces that survive the culling being the ones nearer the viewer.
 #include <gtest/gtest.h>
 
+#include "render/matrices.h"
 #include "tests/content/pack_fixture.h"
 
 namespace pack_testing {
@@ -33,23 +34,6 @@ protected:
   }
 };
 
-D3DXMATRIX Scaling(float x, float y, float z) {
-  D3DXMATRIX m;
-  return *D3DXMatrixScaling(&m, x, y, z);
-}
-D3DXMATRIX Translation(float x, float y, float z) {
-  D3DXMATRIX m;
-  return *D3DXMatrixTranslation(&m, x, y, z);
-}
-D3DXMATRIX RotationX(float degrees) {
-  D3DXMATRIX m;
-  return *D3DXMatrixRotationX(&m, D3DXToRadian(degrees));
-}
-D3DXMATRIX RotationY(float degrees) {
-  D3DXMATRIX m;
-  return *D3DXMatrixRotationY(&m, D3DXToRadian(degrees));
-}
-
 int Red(D3DCOLOR c) { return (c >> 16) & 0xFF; }
 int Blue(D3DCOLOR c) { return c & 0xFF; }
 
@@ -62,9 +46,10 @@ TEST_F(PackRenderTest, ClockShowsItsFaceAndHandsAtThreeOClockSharp) {
 
   // The clock's frames at object size 200, centred in the target: the face, then the hour
   // hand at 90 degrees and the minute hand at 0 on top of it.
-  const D3DXMATRIX root = Scaling(200, 200, 200) * Scaling(0.01f, 0.01f, 0.01f) * RotationX(90) *
-                          Translation(128, 128, 0);
-  const D3DXMATRIX hour = Scaling(0.01f, 1.0f, 0.3f) * Translation(0, 0, 10) * RotationY(90) * root;
+  const D3DXMATRIX root = Scaling(200, 200, 200) * Scaling(0.01f, 0.01f, 0.01f) *
+                          RotationX(D3DXToRadian(90)) * Translation(128, 128, 0);
+  const D3DXMATRIX hour = Scaling(0.01f, 1.0f, 0.3f) * Translation(0, 0, 10) *
+                          RotationY(D3DXToRadian(90)) * root;
   const D3DXMATRIX minute = Scaling(0.01f, 1.0f, 0.38f) * Translation(0, 0, 13) * root;
   device->SetRenderState(D3DRS_ZENABLE, FALSE);
   device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
@@ -114,7 +99,7 @@ TEST_F(PackRenderTest, ButterflyBodyKeepsItsNearSideUnderThePlayersCulling) {
   ComHolder<ID3DXMesh> loaded, body;
   ASSERT_EQ(LoadMesh(68, D3DXMESH_MANAGED, loaded.Out(), body.Out()), D3D_OK);
   const D3DXMATRIX world =
-      Scaling(0.5f, 0.5f, 0.5f) * RotationY(90) * Scaling(4, 4, 4) * Translation(128, 128, 0);
+      Scaling(0.5f, 0.5f, 0.5f) * RotationY(D3DXToRadian(90)) * Scaling(4, 4, 4) * Translation(128, 128, 0);
   device->SetRenderState(D3DRS_ZENABLE, TRUE);
   device->SetRenderState(D3DRS_ZWRITEENABLE, TRUE);
   device->SetRenderState(D3DRS_ZFUNC, D3DCMP_LESS);

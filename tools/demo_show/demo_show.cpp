@@ -8,6 +8,7 @@
 #include "tools/demo_show/effect_slides.h"
 #include "tools/demo_show/item_slides.h"
 #include "tools/demo_show/lake_ripples.h"
+#include "tools/demo_show/slide_building.h"
 #include "tools/demo_show/storm_slide.h"
 
 namespace demo_show {
@@ -26,22 +27,6 @@ FileLinkKey DemoPictureLink(size_t slide) {
   return {DemoSlides()[slide].pictureFile, static_cast<int64_t>(slide + 1)};
 }
 
-namespace {
-
-// A slide of `light` with its times and name at the end of the show.
-template <class Demo>
-void AddSlide(KQ_SlideShow_Light& show, const Demo& demo, std::unique_ptr<KQ_2D_Light> light) {
-  auto slide = std::make_unique<KQ_SlideContainer>();
-  slide->fadeIn = demo.fadeIn;
-  slide->display = demo.display;
-  slide->fadeOut = demo.fadeOut;
-  slide->name = demo.name;
-  slide->SetLight(std::move(light));
-  show.AddSlide(std::move(slide));
-}
-
-}  // namespace
-
 void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>& pictureFiles) {
   KQ_SlideShow_Light show;
   KQ_DocResManager manager;
@@ -49,23 +34,15 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
     const DemoSlide& demo = DemoSlides()[i];
     // The picture is an embedded file: the link names it, the manager's map holds its bytes.
     const FileLinkKey picture = DemoPictureLink(i);
-    KQ_EmbeddedData file;
-    file.name = demo.pictureFile;
-    file.bytes = pictureFiles[i];
-    manager.GetResourceCache().imageBlobs[picture] = {file};
-
-    auto light = std::make_unique<KQ_2D_Light>();
-    light->pictureLink.Store(picture);
-    light->camera.on = 1;
-    light->camera.zoom.Set(demo.zoom);
-    light->camera.speed.Set(demo.speed);
-    AddSlide(show, demo, std::move(light));
+    CarryPicture(manager, picture, pictureFiles[i]);
+    AddSlide(show, demo.name, {demo.fadeIn, demo.display, demo.fadeOut},
+             DriftingLight(picture, demo.zoom, demo.speed));
   }
   for (const EffectLightSlide& demo : EffectLightSlides()) {
     std::unique_ptr<KQ_2D_Light> light = demo.makeLight();
     light->pictureLink.Store(DemoPictureLink(demo.pictureOfSlide));
     light->camera.on = 1;  // every slide of the show drifts
-    AddSlide(show, demo, std::move(light));
+    AddSlide(show, demo.name, {demo.fadeIn, demo.display, demo.fadeOut}, std::move(light));
   }
   AddEffectSlides(show, manager);
   AddItemSlides(show, manager);

@@ -1,7 +1,5 @@
 #include "tools/demo_show/effect_slides.h"
 
-#include <objbase.h>
-
 #include <functional>
 #include <memory>
 
@@ -13,7 +11,7 @@
 #include "items/fullscreen/kq_water_fx.h"
 #include "items/fullscreen/kq_waves_fx.h"
 #include "tools/demo_show/demo_show.h"
-#include "tools/pack_images/png_writer.h"
+#include "tools/demo_show/slide_building.h"
 
 namespace demo_show {
 namespace {
@@ -76,37 +74,15 @@ const EffectSlide EffectSlides[] = {
      }},
 };
 
-// The tile as a PNG file with its alpha.
-std::vector<uint8_t> LatticeTileFile() {
-  std::vector<uint8_t> bytes;
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-  pack_images::EncodeImage(MakeLatticeTile(), true, pack_images::ImageFileFormat::Png, bytes);
-  if (SUCCEEDED(com)) CoUninitialize();
-  return bytes;
-}
-
 }  // namespace
 
 void AddEffectSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager) {
-  KQ_EmbeddedData tile;
-  tile.name = LatticeTile.path;
-  tile.bytes = LatticeTileFile();
-  manager.GetResourceCache().imageBlobs[LatticeTile] = {tile};
-
+  CarryPicture(manager, LatticeTile, PngBytes(MakeLatticeTile()));
   for (const EffectSlide& effect : EffectSlides) {
-    auto light = std::make_unique<KQ_2D_Light>();
-    light->pictureLink.Store(DemoPictureLink(effect.picture));
-    light->camera.on = 1;
-    light->camera.zoom.Set(110);
-    light->camera.speed.Set(30);
-    auto slide = std::make_unique<KQ_SlideContainer>();
-    slide->fadeIn = 1;
-    slide->display = 8;
-    slide->fadeOut = 1;
-    slide->name = effect.name;
-    slide->SetLight(std::move(light));
-    slide->AddItemSettings(effect.make());
-    show.AddSlide(std::move(slide));
+    ItemList items;
+    items.push_back(effect.make());
+    AddSlide(show, effect.name, {1, 8, 1}, DriftingLight(DemoPictureLink(effect.picture), 110, 30),
+             std::move(items));
   }
 }
 

@@ -1,7 +1,5 @@
 #include "tools/demo_show/item_slides.h"
 
-#include <objbase.h>
-
 #include <memory>
 
 #include "items/sprites/kq_bird_constructor.h"
@@ -11,8 +9,8 @@
 #include "items/sprites/kq_rain_constructor.h"
 #include "items/sprites/kq_sparkle_constructor.h"
 #include "tools/demo_show/demo_show.h"
+#include "tools/demo_show/slide_building.h"
 #include "tools/demo_show/sprite_pictures.h"
-#include "tools/pack_images/png_writer.h"
 
 namespace demo_show {
 namespace {
@@ -33,16 +31,6 @@ const SpriteImage SpriteImages[] = {
 enum Picture { MountainsAtDawn, ForestLake, Meadow, Coast };
 
 FileLinkKey SpriteLink(Sprite sprite) { return {SpriteImages[sprite].file, 1}; }
-
-// The sprite image as a PNG file with its alpha.
-std::vector<uint8_t> SpriteFile(Sprite sprite) {
-  std::vector<uint8_t> bytes;
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-  pack_images::EncodeImage(SpriteImages[sprite].paint(), true, pack_images::ImageFileFormat::Png,
-                           bytes);
-  if (SUCCEEDED(com)) CoUninitialize();
-  return bytes;
-}
 
 struct Area {
   float left, right, top, bottom;  // fractions of the picture
@@ -65,11 +53,11 @@ std::unique_ptr<Settings> System(Sprite sprite, unsigned int count, unsigned int
 struct ItemSlide {
   const wchar_t* name;
   Picture picture;
-  std::vector<std::unique_ptr<KQ_ABObj_Constructor>> (*items)();
+  ItemList (*items)();
 };
 
-std::vector<std::unique_ptr<KQ_ABObj_Constructor>> Pond() {
-  std::vector<std::unique_ptr<KQ_ABObj_Constructor>> items;
+ItemList Pond() {
+  ItemList items;
   auto fish = System<KQ_FishConstructor>(Fish, 6, 96, {0.18f, 0.98f, 0.64f, 0.97f});
   fish->speedX = 45;
   fish->speedY = 14;
@@ -84,8 +72,8 @@ std::vector<std::unique_ptr<KQ_ABObj_Constructor>> Pond() {
   return items;
 }
 
-std::vector<std::unique_ptr<KQ_ABObj_Constructor>> RainyCoast() {
-  std::vector<std::unique_ptr<KQ_ABObj_Constructor>> items;
+ItemList RainyCoast() {
+  ItemList items;
   auto rain = System<KQ_RainConstructor>(Rain, 180, 56, {0, 1, 0, 1});
   rain->flowSpeed = 1100;
   rain->angle = 262;  // falling a little to the left, in the wind
@@ -96,8 +84,8 @@ std::vector<std::unique_ptr<KQ_ABObj_Constructor>> RainyCoast() {
   return items;
 }
 
-std::vector<std::unique_ptr<KQ_ABObj_Constructor>> Dawn() {
-  std::vector<std::unique_ptr<KQ_ABObj_Constructor>> items;
+ItemList Dawn() {
+  ItemList items;
   auto mist = System<KQ_FogConstructor>(Fog, 8, 460, {0.05f, 0.95f, 0.55f, 0.9f});
   mist->speedX = 14;
   mist->speedY = 4;
@@ -113,8 +101,8 @@ std::vector<std::unique_ptr<KQ_ABObj_Constructor>> Dawn() {
   return items;
 }
 
-std::vector<std::unique_ptr<KQ_ABObj_Constructor>> WindyMeadow() {
-  std::vector<std::unique_ptr<KQ_ABObj_Constructor>> items;
+ItemList WindyMeadow() {
+  ItemList items;
   auto grass = System<KQ_GrassConstructor>(Grass, 150, 110, {0, 1, 0.7f, 1.02f});
   grass->swayAmplitude = 5;
   grass->minSizeFactor = 0.6f;
@@ -134,25 +122,11 @@ const ItemSlide ItemSlides[] = {
 
 void AddItemSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager) {
   for (const Sprite sprite : {Fish, Rain, Bird, Sparkle, Grass, Fog}) {
-    KQ_EmbeddedData file;
-    file.name = SpriteImages[sprite].file;
-    file.bytes = SpriteFile(sprite);
-    manager.GetResourceCache().imageBlobs[SpriteLink(sprite)] = {file};
+    CarryPicture(manager, SpriteLink(sprite), PngBytes(SpriteImages[sprite].paint()));
   }
   for (const ItemSlide& demo : ItemSlides) {
-    auto light = std::make_unique<KQ_2D_Light>();
-    light->pictureLink.Store(DemoPictureLink(demo.picture));
-    light->camera.on = 1;
-    light->camera.zoom.Set(110);
-    light->camera.speed.Set(30);
-    auto slide = std::make_unique<KQ_SlideContainer>();
-    slide->fadeIn = 2;
-    slide->display = 10;
-    slide->fadeOut = 2;
-    slide->name = demo.name;
-    slide->SetLight(std::move(light));
-    for (auto& item : demo.items()) slide->AddItemSettings(std::move(item));
-    show.AddSlide(std::move(slide));
+    AddSlide(show, demo.name, {2, 10, 2}, DriftingLight(DemoPictureLink(demo.picture), 110, 30),
+             demo.items());
   }
 }
 

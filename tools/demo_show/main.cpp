@@ -4,10 +4,10 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
 
 #include "document/kq_iof_w.h"
 #include "tools/demo_show/demo_show.h"
+#include "tools/file_output/write_bytes.h"
 #include "tools/pack_images/png_writer.h"
 
 int main(int argc, char** argv) {
@@ -32,8 +32,5 @@ int main(int argc, char** argv) {
   KQ_IOF_W document;
   demo_show::WriteDemoShow(document, pictures);
   if (document.Failed()) return 1;
-  std::ofstream file(argv[1], std::ios::binary);
-  file.write(reinterpret_cast<const char*>(document.Bytes().data()),
-             static_cast<std::streamsize>(document.Bytes().size()));
-  return file.good() ? 0 : 1;
+  return WriteBytes(argv[1], document.Bytes()) ? 0 : 1;
 }

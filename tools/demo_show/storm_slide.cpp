@@ -1,12 +1,10 @@
 #include "tools/demo_show/storm_slide.h"
 
-#include <objbase.h>
-
 #include <memory>
 
 #include "items/shader/kq_discharge_fx_constructor.h"
 #include "items/shader/kq_explosion_constructor.h"
-#include "tools/pack_images/png_writer.h"
+#include "tools/demo_show/slide_building.h"
 
 namespace demo_show {
 namespace {
@@ -63,14 +61,6 @@ std::unique_ptr<KQ_ExplosionConstructor> Explosion(const Burst& burst) {
   return explosion;
 }
 
-std::vector<uint8_t> FireGradientFile() {
-  std::vector<uint8_t> bytes;
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-  pack_images::EncodeImage(MakeFireGradient(), true, pack_images::ImageFileFormat::Png, bytes);
-  if (SUCCEEDED(com)) CoUninitialize();
-  return bytes;
-}
-
 }  // namespace
 
 pack_images::Image MakeFireGradient() {
@@ -89,30 +79,19 @@ pack_images::Image MakeFireGradient() {
 
 bool AddStormSlide(KQ_SlideShow_Light& show, KQ_DocResManager& manager,
                    const FileLinkKey& picture) {
-  KQ_EmbeddedData gradient;
-  gradient.name = FireGradient.path;
-  gradient.bytes = FireGradientFile();
-  if (gradient.bytes.empty()) return false;
-  manager.GetResourceCache().imageBlobs[FireGradient] = {gradient};
+  std::vector<uint8_t> gradient = PngBytes(MakeFireGradient());
+  if (gradient.empty()) return false;
+  CarryPicture(manager, FireGradient, std::move(gradient));
 
-  auto light = std::make_unique<KQ_2D_Light>();
-  light->pictureLink.Store(picture);
-  light->camera.on = 1;
-  light->camera.zoom.Set(108);
-  light->camera.speed.Set(30);
-  auto slide = std::make_unique<KQ_SlideContainer>();
-  slide->fadeIn = 2u;
-  slide->display = 12u;
-  slide->fadeOut = 2u;
-  slide->name = L"Storm over the mountains";
-  slide->SetLight(std::move(light));
-  // The first item is drawn last: the bolts over the bursts.
-  slide->AddItemSettings(Lightning({{260, 0, 0}, {380, 430, 0}, 10}));
-  slide->AddItemSettings(Lightning({{760, 10, 0}, {660, 360, 0}, 8}));
-  slide->AddItemSettings(Explosion({{520, 380, 0}, 260, 0, 900, 11}));
-  slide->AddItemSettings(Explosion({{820, 420, 0}, 200, 1300, 400, 23}));
-  slide->AddItemSettings(Explosion({{200, 460, 0}, 180, 2100, 200, 37}));
-  show.AddSlide(std::move(slide));
+  // The bolts over the bursts.
+  ItemList items;
+  items.push_back(Lightning({{260, 0, 0}, {380, 430, 0}, 10}));
+  items.push_back(Lightning({{760, 10, 0}, {660, 360, 0}, 8}));
+  items.push_back(Explosion({{520, 380, 0}, 260, 0, 900, 11}));
+  items.push_back(Explosion({{820, 420, 0}, 200, 1300, 400, 23}));
+  items.push_back(Explosion({{200, 460, 0}, 180, 2100, 200, 37}));
+  AddSlide(show, L"Storm over the mountains", {2, 12, 2}, DriftingLight(picture, 108, 30),
+           std::move(items));
   return true;
 }
 

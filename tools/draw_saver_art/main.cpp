@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "tools/file_output/write_bytes.h"
+
 namespace {
 
 struct Rgb {
@@ -86,13 +88,6 @@ std::vector<uint8_t> Icon(int size) {
   return out;
 }
 
-bool Write(const char* path, const std::vector<uint8_t>& bytes) {
-  FILE* file = std::fopen(path, "wb");
-  if (!file) return false;
-  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,5 +95,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: draw_saver_art SPLASH.bmp ICON.ico\n");
     return 2;
   }
-  return Write(argv[1], Bitmap(256)) && Write(argv[2], Icon(32)) ? 0 : 1;
+  return WriteBytes(argv[1], Bitmap(256)) && WriteBytes(argv[2], Icon(32)) ? 0 : 1;
 }

@@ -2,8 +2,8 @@
 // fx_2_0 binary. Errors are printed as "FILE:LINE: error: MESSAGE" and give exit code 1; no
 // output file is written then.
 #include <cstdio>
-#include <fstream>
 
+#include "tools/file_output/write_bytes.h"
 #include "tools/fxc/effect_compiler.h"
 #include "tools/fxc/fx_error.h"
 #include "tools/fxc/fx_source.h"
@@ -37,10 +37,7 @@ int main(int argc, char** argv) {
     return Report(error.Location(), error.what());
   }
 
-  std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(binary.data()),
-            static_cast<std::streamsize>(binary.size()));
-  if (!out) {
+  if (!WriteBytes(argv[2], binary)) {
     std::fprintf(stderr, "%s: error: cannot be written\n", argv[2]);
     return 1;
   }

@@ -11,6 +11,7 @@
 #include "document/kq_iof_w.h"
 #include "document/stream_lists.h"
 #include "tests/document/pack/test_pack_assets.h"
+#include "tools/file_output/write_bytes.h"
 
 namespace {
 
@@ -55,24 +56,17 @@ std::vector<uint8_t> AnimatedImage() {
   return stream.Bytes();
 }
 
-bool WriteFile(const char* name, const std::vector<uint8_t>& bytes) {
-  FILE* file = std::fopen(name, "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
-}
-
 }  // namespace
 
 int main() {
-  bool ok = WriteFile("wide.bmp", SolidBitmap(test_pack::Wide)) &&
-            WriteFile("tall.bmp", SolidBitmap(test_pack::Tall)) &&
-            WriteFile("square.bmp", SolidBitmap(test_pack::Square));
+  bool ok = WriteBytes("wide.bmp", SolidBitmap(test_pack::Wide)) &&
+            WriteBytes("tall.bmp", SolidBitmap(test_pack::Tall)) &&
+            WriteBytes("square.bmp", SolidBitmap(test_pack::Square));
   std::vector<uint8_t> animated = AnimatedImage();
-  ok = ok && WriteFile("animated.bin", animated);
+  ok = ok && WriteBytes("animated.bin", animated);
   // The same resource without its last 10 bytes: its counts promise more than it holds.
   animated.resize(animated.size() - 10);
-  ok = ok && WriteFile("animated_cut.bin", animated);
+  ok = ok && WriteBytes("animated_cut.bin", animated);
   if (!ok) std::fprintf(stderr, "make_pack_assets: cannot write the assets\n");
   return ok ? 0 : 1;
 }
