@@ -11,12 +11,12 @@
 #include "show/lights/fake_lake_2d.h"
 #include "show/lights/kq_flame_light.h"
 #include "show/lights/kq_water_ring_light.h"
-#include "tests/show/lights/light_device_test.h"
+#include "tests/support/light_device_test.h"
 #include "tests/support/fake_device_objects.h"
 
 namespace {
 
-class DeviceResetTest : public lights_testing::LightDeviceTest {};
+class DeviceResetTest : public scene_testing::LightDeviceTest {};
 
 TEST_F(DeviceResetTest, EveryLightPutsTheSharedEffectsBack) {
   struct Case {
@@ -34,7 +34,7 @@ TEST_F(DeviceResetTest, EveryLightPutsTheSharedEffectsBack) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.light);
     const std::unique_ptr<KQ_2D_Light> light = c.make();
-    GivePicture(light->pictureLink, picture, 64, 48);
+    GivePicture(light->pictureLink.Key(), picture, 64, 48);
     StartSlide(*light);
     log.clear();
     light->InvalidateDeviceObjects();

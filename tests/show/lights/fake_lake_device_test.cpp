@@ -6,13 +6,13 @@
 #include <cstdint>
 
 #include "show/lights/fake_lake_2d.h"
-#include "tests/show/lights/light_device_test.h"
+#include "tests/support/light_device_test.h"
 
 namespace {
 
 using namespace scene_testing;
 
-class FakeLakeDeviceTest : public lights_testing::LightDeviceTest {
+class FakeLakeDeviceTest : public scene_testing::LightDeviceTest {
 protected:
   void SetUp() override {
     LightDeviceTest::SetUp();
@@ -21,7 +21,7 @@ protected:
     picture_ = MakeTexture(Width, Height, [](UINT x, UINT y) {
       return y < 112 ? Blue : x < Width / 2 ? Red : Green;
     });
-    GivePicture(lake.pictureLink, picture_, Width, Height);
+    GivePicture(lake.pictureLink.Key(), picture_, Width, Height);
   }
   void TearDown() override {
     ReleaseAndNull(&picture_);

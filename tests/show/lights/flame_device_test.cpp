@@ -6,13 +6,13 @@
 #include <cstdlib>
 
 #include "show/lights/kq_flame_light.h"
-#include "tests/show/lights/light_device_test.h"
+#include "tests/support/light_device_test.h"
 
 namespace {
 
 using namespace scene_testing;
 
-class FlameDeviceTest : public lights_testing::LightDeviceTest {
+class FlameDeviceTest : public scene_testing::LightDeviceTest {
 protected:
   void SetUp() override {
     LightDeviceTest::SetUp();
@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(FlameDeviceTest, TheHazeMovesTheCapturedSceneAsItsClockRuns) {
-  GivePicture(flame.pictureLink, stripes_, Width, Height);
+  GivePicture(flame.pictureLink.Key(), stripes_, Width, Height);
   flame.fireOn = 0;
   flame.distortion.strength.Set(500);  // pushes of up to 0.05 of the picture: 12 pixels
   StartSlide(flame);
@@ -81,7 +81,7 @@ TEST_F(FlameDeviceTest, TheHazeMovesTheCapturedSceneAsItsClockRuns) {
 }
 
 TEST_F(FlameDeviceTest, WithoutTheHazeNothingIsCapturedAndThePictureStaysPut) {
-  GivePicture(flame.pictureLink, stripes_, Width, Height);
+  GivePicture(flame.pictureLink.Key(), stripes_, Width, Height);
   flame.fireOn = 0;
   flame.distortionOn = 0;
   StartSlide(flame);
@@ -93,7 +93,7 @@ TEST_F(FlameDeviceTest, WithoutTheHazeNothingIsCapturedAndThePictureStaysPut) {
 }
 
 TEST_F(FlameDeviceTest, AnyNonZeroHazeSettingEndsTheCaptureItBegan) {
-  GivePicture(flame.pictureLink, stripes_, Width, Height);
+  GivePicture(flame.pictureLink.Key(), stripes_, Width, Height);
   flame.fireOn = 0;
   for (int stored : {2, -1}) {
     SCOPED_TRACE(stored);
@@ -107,7 +107,7 @@ TEST_F(FlameDeviceTest, AnyNonZeroHazeSettingEndsTheCaptureItBegan) {
 }
 
 TEST_F(FlameDeviceTest, TheFireBurnsOverTheLowerPartOfThePicture) {
-  GivePicture(flame.pictureLink, black_, Width, Height);
+  GivePicture(flame.pictureLink.Key(), black_, Width, Height);
   flame.distortionOn = 0;
   StartSlide(flame);
   ASSERT_NE(nullptr, flame.fire.Effect()) << "the pack's fire effect 92";
@@ -128,7 +128,7 @@ TEST_F(FlameDeviceTest, TheFireBurnsOverTheLowerPartOfThePicture) {
 }
 
 TEST_F(FlameDeviceTest, WithoutItsBumpImageTheHazeIsOffAndNothingIsCaptured) {
-  GivePicture(flame.pictureLink, stripes_, Width, Height);
+  GivePicture(flame.pictureLink.Key(), stripes_, Width, Height);
   flame.fireOn = 0;
   flame.distortion.bumpLink.Store({L"tessaly.dll", 9999});  // no such image: an empty list
   StartSlide(flame);

@@ -1,7 +1,7 @@
 // The glass-ball light on a real device: the lens shows the scene under the ball magnified, the
 // gradient background shows outside the ball's circle, the stand and the letterbox bars show, and
 // its textures come out in their formats.
-#include "tests/show/lights/light_device_fixture.h"
+#include "tests/support/light_device_test.h"
 
 #include "show/lights/glass_ball_textures.h"
 #include "show/lights/kq_glass_ball_light.h"

@@ -1,6 +1,6 @@
 // The matrix code light: glyph colours and strip bands without a device, then columns of glyphs
 // falling over a real device, their brightness taken from the picture.
-#include "tests/show/lights/light_device_fixture.h"
+#include "tests/support/light_device_test.h"
 
 #include "show/lights/kq_matrix_code_light.h"
 

@@ -1,6 +1,6 @@
 // The underwater light on a real device: the captured slide drawn back through the ripple
 // effect wobbles, and keeps wobbling as time goes on.
-#include "tests/show/lights/light_device_fixture.h"
+#include "tests/support/light_device_test.h"
 
 #include "show/lights/fake_undervater.h"
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "show/lights/kq_water_ring_light.h"
-#include "tests/show/lights/light_device_test.h"
+#include "tests/support/light_device_test.h"
 
 namespace {
 
@@ -17,14 +17,14 @@ constexpr D3DCOLOR Grey = D3DCOLOR_XRGB(0x80, 0x80, 0x80);
 // Flat water seen off its middle catches a faint highlight.
 constexpr int CalmTolerance = 32;
 
-class WaterRingDeviceTest : public lights_testing::LightDeviceTest {
+class WaterRingDeviceTest : public scene_testing::LightDeviceTest {
 protected:
   void SetUp() override {
     LightDeviceTest::SetUp();
     if (HasFailure()) return;
     // A uniform picture: refraction cannot change its colour, so only highlights stand out.
     picture_ = MakeTexture(Width, Height, [](UINT, UINT) { return Grey; });
-    GivePicture(water.pictureLink, picture_, Width, Height);
+    GivePicture(water.pictureLink.Key(), picture_, Width, Height);
     water.dropStrength = 100;
     water.dropRate.Set(0);   // only the drop made at the start
   }

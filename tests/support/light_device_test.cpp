@@ -1,49 +1,67 @@
-#include "tests/show/lights/light_device_fixture.h"
+#include "tests/support/light_device_test.h"
 
 #include <d3dx9tex.h>
 
+#include "items/kq_abobj.h"
 #include "render/com_references.h"
 
 namespace scene_testing {
 
 void LightDeviceTest::SetUp() {
   SceneDeviceTest::SetUp();
+  if (HasFailure()) return;
   manager = std::make_unique<KQ_DocResManager>();
   CurrentDocResManager = manager.get();
 }
 
 void LightDeviceTest::TearDown() {
-  slide_.reset();
-  manager.reset();
+  light_.reset();
   CurrentDocResManager = nullptr;
+  manager.reset();
   SceneDeviceTest::TearDown();
+}
+
+void LightDeviceTest::GivePicture(const FileLinkKey& link, IDirect3DTexture9* texture,
+                                  UINT width, UINT height) {
+  TextureList& list = manager->GetResourceCache().textureLists[link];
+  list.frames.clear();
+  list.AppendFrame(TextureEntry(texture, width, height,
+                                static_cast<float>(height) / static_cast<float>(width)));
 }
 
 void LightDeviceTest::ProvidePicture(const FileLinkKey& link, UINT width, UINT height,
                                      const std::function<D3DCOLOR(UINT, UINT)>& texel) {
   IDirect3DTexture9* picture = MakeTexture(width, height, texel);
-  TextureList& list = manager->GetResourceCache().textureLists[link];
-  list.frames.clear();
-  list.AppendFrame(TextureEntry(picture, width, height,
-                                static_cast<float>(height) / static_cast<float>(width)));
+  GivePicture(link, picture, width, height);
   ReleaseAndNull(&picture);
 }
 
-void LightDeviceTest::StartSlide(std::unique_ptr<KQ_2D_Light> light, int position) {
-  slide_ = std::make_unique<KQ_SlideContainer>();
-  slide_->SetLight(std::move(light));
-  slide_->InitSlide();
-  slide_->SetPicturePosition(position);
-  slide_->Resize(Width, Height);
-  Light().camera.RestartDrift();
-  slide_->Restart();
+void LightDeviceTest::GiveGuidTexture(const GuidKey& key, IDirect3DTexture9* texture) {
+  IDirect3DTexture9*& slot = manager->GetResourceCache().guidTextures[key];
+  ShareReference(&slot, texture);
 }
 
-void LightDeviceTest::RenderFrame(float t) {
-  slide_->FrameMove(t);
+void LightDeviceTest::StartSlide(KQ_2D_Light& light, int position) {
+  light.InitDeviceObjects();
+  light.Resize(1, 1);
+  light.SetPicturePosition(position);
+  light.Resize(static_cast<int>(Width), static_cast<int>(Height));
+  light.camera.RestartDrift();
+  light.RestoreDeviceObjects();
+}
+
+void LightDeviceTest::StartSlide(std::unique_ptr<KQ_2D_Light> light, int position) {
+  light_ = std::move(light);
+  StartSlide(*light_, position);
+}
+
+void LightDeviceTest::DrawFrame(KQ_2D_Light& light, float t) {
+  light.FrameMove(t);
   device->BeginScene();
-  slide_->RenderSlide();
-  slide_->RenderEffect();
+  if (light.NeedsSceneCapture()) light.BeginSceneCapture();
+  light.RenderBackground();
+  DrawItems(light, {}, 0);
+  light.RenderEffect();
   device->EndScene();
 }
 
@@ -58,8 +76,8 @@ std::vector<D3DCOLOR> LightDeviceTest::ReadBackBuffer() {
   if (target && copy && SUCCEEDED(device->GetRenderTargetData(target, copy)) &&
       SUCCEEDED(copy->LockRect(&locked, nullptr, D3DLOCK_READONLY))) {
     for (UINT y = 0; y < Height; ++y) {
-      const D3DCOLOR* row =
-          reinterpret_cast<const D3DCOLOR*>(static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch);
+      const D3DCOLOR* row = reinterpret_cast<const D3DCOLOR*>(
+          static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch);
       for (UINT x = 0; x < Width; ++x) pixels[y * Width + x] = row[x] & 0x00FFFFFF;
     }
     copy->UnlockRect();
