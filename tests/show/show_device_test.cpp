@@ -56,14 +56,8 @@ void ShowDeviceTest::SetUp() {
   ThePictureView.position = PositionFit;
 }
 
-void ShowDeviceTest::TearDown() {
-  for (IDirect3DTexture9*& texture : textures_) ReleaseAndNull(&texture);
-  SceneDeviceTest::TearDown();
-}
-
 IDirect3DTexture9* ShowDeviceTest::SolidTexture(UINT width, UINT height, D3DCOLOR color) {
-  textures_.push_back(MakeTexture(width, height, [=](UINT, UINT) { return color; }));
-  return textures_.back();
+  return KeptTexture(width, height, [=](UINT, UINT) { return color; });
 }
 
 }  // namespace show_testing

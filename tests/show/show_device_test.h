@@ -36,12 +36,9 @@ public:
 class ShowDeviceTest : public scene_testing::SceneDeviceTest {
 protected:
   void SetUp() override;
-  void TearDown() override;
 
-  // A managed texture of one colour.
+  // A managed texture of one colour, released when the test ends.
   IDirect3DTexture9* SolidTexture(UINT width, UINT height, D3DCOLOR color);
-  // Releases the textures this test made.
-  std::vector<IDirect3DTexture9*> textures_;
 };
 
 }  // namespace show_testing

@@ -1,5 +1,7 @@
 #include "tests/support/device_fixture.h"
 
+#include <d3dx9tex.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -87,6 +89,39 @@ D3DCOLOR DeviceTest::ReadPixel(UINT x, UINT y) {
   if (copy) copy->Release();
   if (target) target->Release();
   return result;
+}
+
+std::vector<D3DCOLOR> DeviceTest::ReadBackBuffer() {
+  std::vector<D3DCOLOR> pixels;
+  IDirect3DSurface9* target = nullptr;
+  IDirect3DSurface9* copy = nullptr;
+  D3DSURFACE_DESC desc;
+  D3DLOCKED_RECT locked;
+  if (SUCCEEDED(device->GetRenderTarget(0, &target)) && SUCCEEDED(target->GetDesc(&desc)) &&
+      SUCCEEDED(device->CreateOffscreenPlainSurface(desc.Width, desc.Height, D3DFMT_X8R8G8B8,
+                                                    D3DPOOL_SYSTEMMEM, &copy, nullptr)) &&
+      SUCCEEDED(device->GetRenderTargetData(target, copy)) &&
+      SUCCEEDED(copy->LockRect(&locked, nullptr, D3DLOCK_READONLY))) {
+    pixels.reserve(desc.Width * desc.Height);
+    for (UINT y = 0; y < desc.Height; ++y) {
+      const D3DCOLOR* row = reinterpret_cast<const D3DCOLOR*>(
+          static_cast<const BYTE*>(locked.pBits) + y * locked.Pitch);
+      for (UINT x = 0; x < desc.Width; ++x) pixels.push_back(row[x] & 0x00FFFFFF);
+    }
+    copy->UnlockRect();
+  }
+  if (copy) copy->Release();
+  if (target) target->Release();
+  return pixels;
+}
+
+void DeviceTest::SaveBackBuffer(const wchar_t* name) {
+  IDirect3DSurface9* target = nullptr;
+  device->GetRenderTarget(0, &target);
+  if (target) {
+    D3DXSaveSurfaceToFileW(name, D3DXIFF_PNG, target, nullptr, nullptr);
+    target->Release();
+  }
 }
 
 bool ColorNear(D3DCOLOR actual, D3DCOLOR expected, int tolerance) {

@@ -6,6 +6,8 @@
 #include <d3d9.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace testing_support {
 
 // Each test gets a fresh device whose back buffer is Width x Height, X8R8G8B8.
@@ -19,6 +21,10 @@ protected:
 
   // The back buffer's colour at (x, y), read through a system-memory copy of the render target.
   D3DCOLOR ReadPixel(UINT x, UINT y);
+  // The render target's colours without alpha, row-major, read back in one copy.
+  std::vector<D3DCOLOR> ReadBackBuffer();
+  // The render target as a PNG under the test's working folder, to look at.
+  void SaveBackBuffer(const wchar_t* name);
   // Clears the back buffer to one colour.
   void Clear(D3DCOLOR color);
 

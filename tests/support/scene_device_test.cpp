@@ -1,5 +1,6 @@
 #include "tests/support/scene_device_test.h"
 
+#include "render/com_references.h"
 #include "render/current_device.h"
 #include "render/picture_view.h"
 
@@ -14,6 +15,8 @@ void SceneDeviceTest::TearDown() {
   // The shared view's bars hold references on this device; a later test's device may come to
   // the same address.
   ThePictureView.ReleaseDeviceObjects(device);
+  for (IDirect3DTexture9*& texture : keptTextures_) ReleaseAndNull(&texture);
+  keptTextures_.clear();
   CurrentDevice = nullptr;
   DeviceTest::TearDown();
 }
@@ -33,6 +36,13 @@ IDirect3DTexture9* SceneDeviceTest::MakeTexture(UINT width, UINT height,
     for (UINT x = 0; x < width; ++x) row[x] = texel(x, y);
   }
   texture->UnlockRect(0);
+  return texture;
+}
+
+IDirect3DTexture9* SceneDeviceTest::KeptTexture(UINT width, UINT height,
+                                                const std::function<D3DCOLOR(UINT, UINT)>& texel) {
+  IDirect3DTexture9* texture = MakeTexture(width, height, texel);
+  if (texture) keptTextures_.push_back(texture);
   return texture;
 }
 

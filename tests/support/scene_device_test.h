@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "tests/support/device_fixture.h"
 
@@ -22,6 +23,9 @@ protected:
   // A managed A8R8G8B8 texture whose texel (x, y) is texel(x, y).
   IDirect3DTexture9* MakeTexture(UINT width, UINT height,
                                  const std::function<D3DCOLOR(UINT, UINT)>& texel);
+  // The same, released when the test ends.
+  IDirect3DTexture9* KeptTexture(UINT width, UINT height,
+                                 const std::function<D3DCOLOR(UINT, UINT)>& texel);
   // Texel (x, y) of level 0, for managed textures and render targets alike.
   D3DCOLOR ReadTexel(IDirect3DTexture9* texture, UINT x, UINT y);
   // The presentation parameters the device was made with.
@@ -30,6 +34,9 @@ protected:
   HRESULT ResetDevice();
   // States for drawing vertex colours blended by their alpha, with no texture.
   void UseBlendedVertexColours();
+
+private:
+  std::vector<IDirect3DTexture9*> keptTextures_;
 };
 
 // The reference count of a COM object, left unchanged.

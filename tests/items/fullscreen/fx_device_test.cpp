@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 
-#include "document/doc_res_manager.h"
 #include "items/fullscreen/kq_background_copy.h"
 #include "items/fullscreen/kq_brush_obj.h"
 #include "items/fullscreen/kq_fire_fx.h"
@@ -19,8 +18,7 @@
 #include "items/fullscreen/kq_waves_fx.h"
 #include "show/kq_2d_light.h"
 #include "show/kq_slide_container.h"
-#include "tests/support/picture_light.h"
-#include "tests/support/scene_device_test.h"
+#include "tests/support/picture_light_device_test.h"
 
 namespace {
 
@@ -35,55 +33,10 @@ constexpr D3DCOLOR Gray = D3DCOLOR_XRGB(0x40, 0x40, 0x40);
 constexpr D3DCOLOR HalfRedHalfGreen = D3DCOLOR_XRGB(0x80, 0x80, 0);
 constexpr UINT Row = 128;  // the probes' row
 
-class FullScreenOnDevice : public scene_testing::SceneDeviceTest {
+class FullScreenOnDevice : public scene_testing::PictureLightDeviceTest {
 protected:
-  void SetUp() override {
-    SceneDeviceTest::SetUp();
-    if (HasFatalFailure()) return;
-    manager_ = std::make_unique<KQ_DocResManager>();
-    CurrentDocResManager = manager_.get();
-    light_ = std::make_unique<PictureLight>();
-    light_->InitDeviceObjects();
-  }
-  void TearDown() override {
-    light_.reset();
-    for (IDirect3DTexture9* texture : textures_) texture->Release();
-    CurrentDocResManager = nullptr;
-    manager_.reset();
-    SceneDeviceTest::TearDown();
-  }
-
-  // A texture of this test's; released at the end.
-  IDirect3DTexture9* Texture(UINT width, UINT height,
-                             const std::function<D3DCOLOR(UINT, UINT)>& texel) {
-    IDirect3DTexture9* texture = MakeTexture(width, height, texel);
-    textures_.push_back(texture);
-    return texture;
-  }
-  // The light shows `picture` over the whole back buffer, ready for a slide's first frame.
-  void ShowPicture(IDirect3DTexture9* picture) {
-    light_->UsePicture(picture, Width, Height);
-    light_->Resize(Width, Height);
-    light_->RestoreDeviceObjects();
-  }
-  // The link's frames become exactly `frame`, as a document's image would be.
-  void GiveImage(const KQ_ImageFileLink& link, IDirect3DTexture9* frame, int width, int height) {
-    TextureList& list = manager_->GetResourceCache().textureLists[link.Key()];
-    list.frames.clear();
-    list.AppendFrame(TextureEntry(frame, width, height, static_cast<float>(height) / width));
-  }
   // One frame: the picture, then the item.
-  void DrawFrame(KQ_ABObj& item) {
-    Clear(Black);
-    ASSERT_EQ(D3D_OK, device->BeginScene());
-    light_->RenderBackground();
-    item.Draw(*light_);
-    device->EndScene();
-  }
-
-  std::unique_ptr<KQ_DocResManager> manager_;
-  std::unique_ptr<PictureLight> light_;
-  std::vector<IDirect3DTexture9*> textures_;
+  void DrawFrame(KQ_ABObj& item) { DrawOverPicture(item, Black); }
 };
 
 // Checks every call against the loaded effect: the technique exists, and each parameter exists
@@ -127,10 +80,10 @@ private:
 
 // What each effect item sets is what its effect in the pack offers.
 TEST_F(FullScreenOnDevice, EveryCallMatchesTheParametersOfThePacksEffect) {
-  IDirect3DTexture9* tile = Texture(64, 64, [](UINT, UINT) { return Red; });
+  IDirect3DTexture9* tile = KeptTexture(64, 64, [](UINT, UINT) { return Red; });
   const auto withTile = [&](std::unique_ptr<KQ_PatternBrush> brush) {
     brush->patternImage.Store({L"tile.png", 1});
-    GiveImage(brush->patternImage, tile, 64, 64);
+    GivePicture(brush->patternImage.Key(), tile, 64, 64);
     return brush;
   };
   const std::function<std::unique_ptr<KQ_FX_Constructor>()> makers[] = {
@@ -144,7 +97,7 @@ TEST_F(FullScreenOnDevice, EveryCallMatchesTheParametersOfThePacksEffect) {
       [] { return std::make_unique<KQ_WaterFX>(); },
       [] { return std::make_unique<KQ_FireFX>(); },
   };
-  ShowPicture(Texture(Width, Height, [](UINT, UINT) { return Gray; }));
+  ShowPicture(KeptTexture(Width, Height, [](UINT, UINT) { return Gray; }));
   for (const auto& make : makers) {
     const std::unique_ptr<KQ_FX_Constructor> fx = make();
     SCOPED_TRACE(testing::Message() << "effect " << fx->effectFile.Key().id);
@@ -153,7 +106,7 @@ TEST_F(FullScreenOnDevice, EveryCallMatchesTheParametersOfThePacksEffect) {
       fx->CreateDeviceObjects(nullptr);
       ASSERT_NE(nullptr, fx->Effect());
       CheckingEffect effect(fx->Effect());
-      fx->ApplyEffectWith(effect, *light_);
+      fx->ApplyEffectWith(effect, *light);
       EXPECT_GE(effect.checked, 5);
     }
   }
@@ -166,9 +119,9 @@ struct Probe {
 };
 
 TEST_F(FullScreenOnDevice, PatternRepeatsWithThePeriodOfItsTileSize) {
-  ShowPicture(Texture(Width, Height, [](UINT, UINT) { return Gray; }));
+  ShowPicture(KeptTexture(Width, Height, [](UINT, UINT) { return Gray; }));
   // A 64-pixel tile, red on its left half, blue on its right.
-  IDirect3DTexture9* tile = Texture(64, 64, [](UINT x, UINT) { return x < 32 ? Red : Blue; });
+  IDirect3DTexture9* tile = KeptTexture(64, 64, [](UINT x, UINT) { return x < 32 ? Red : Blue; });
   struct Case {
     unsigned int patternScale;
     std::vector<Probe> probes;
@@ -183,7 +136,7 @@ TEST_F(FullScreenOnDevice, PatternRepeatsWithThePeriodOfItsTileSize) {
     KQ_PatternBrush brush;
     brush.patternImage.Store({L"tile.png", 1});
     brush.patternScale.Set(c.patternScale);
-    GiveImage(brush.patternImage, tile, 64, 64);
+    GivePicture(brush.patternImage.Key(), tile, 64, 64);
     std::unique_ptr<KQ_ABObj> item = brush.CreateObject();
     DrawFrame(*item);
     for (const Probe& p : c.probes) EXPECT_COLOR_NEAR(ReadPixel(p.x, Row), p.expected, 10) << p.x;
@@ -191,7 +144,7 @@ TEST_F(FullScreenOnDevice, PatternRepeatsWithThePeriodOfItsTileSize) {
 }
 
 TEST_F(FullScreenOnDevice, CopyLiesShiftedByItsPixelDistance) {
-  ShowPicture(Texture(Width, Height, [](UINT x, UINT) { return x < 128 ? Red : Green; }));
+  ShowPicture(KeptTexture(Width, Height, [](UINT x, UINT) { return x < 128 ? Red : Green; }));
   KQ_BackgroundCopy copy;
   copy.copyRect.first_extra = 64;
   std::unique_ptr<KQ_ABObj> item = copy.CreateObject();
@@ -207,7 +160,7 @@ TEST_F(FullScreenOnDevice, CopyLiesShiftedByItsPixelDistance) {
 }
 
 TEST_F(FullScreenOnDevice, PulseChangesTheBrightnessOverTime) {
-  ShowPicture(Texture(Width, Height, [](UINT, UINT) { return Gray; }));
+  ShowPicture(KeptTexture(Width, Height, [](UINT, UINT) { return Gray; }));
   KQ_LightFX pulse;
   pulse.waveform = KQ_LightFX::Square;
   std::unique_ptr<KQ_ABObj> item = pulse.CreateObject();
@@ -226,7 +179,7 @@ TEST_F(FullScreenOnDevice, PulseChangesTheBrightnessOverTime) {
 }
 
 TEST_F(FullScreenOnDevice, MovingPictureShiftsAlongItsDirection) {
-  ShowPicture(Texture(Width, Height, [](UINT x, UINT) { return x < 128 ? Red : Green; }));
+  ShowPicture(KeptTexture(Width, Height, [](UINT x, UINT) { return x < 128 ? Red : Green; }));
   KQ_MoveFX move;
   move.magnitude.Set(1250);  // a quarter of the picture at the top of the sine
   std::unique_ptr<KQ_ABObj> item = move.CreateObject();
@@ -239,7 +192,7 @@ TEST_F(FullScreenOnDevice, MovingPictureShiftsAlongItsDirection) {
 }
 
 TEST_F(FullScreenOnDevice, FireBurnsOnItsGridAndNowhereElse) {
-  ShowPicture(Texture(Width, Height, [](UINT, UINT) { return Black; }));
+  ShowPicture(KeptTexture(Width, Height, [](UINT, UINT) { return Black; }));
   KQ_FireFX fire;
   // Tips along the top edge, base along the bottom, in picture pixels.
   const D3DXVECTOR3 corners[4] = {{64, 64, 0}, {64, 192, 0}, {192, 64, 0}, {192, 192, 0}};
@@ -271,7 +224,7 @@ TEST_F(FullScreenOnDevice, AsAnEffectTheCopyTakesInTheSceneDrawnBeforeIt) {
       {0, {0, 8}, {0, 8}},           // the copy of the black picture covers the fire
       {1, {0xC0, 0xFF}, {0x50, 0xFF}},  // the fire, and its half-transparent copy
   };
-  IDirect3DTexture9* black = Texture(Width, Height, [](UINT, UINT) { return Black; });
+  IDirect3DTexture9* black = KeptTexture(Width, Height, [](UINT, UINT) { return Black; });
   for (const Case& c : cases) {
     SCOPED_TRACE(c.asEffect);
     KQ_SlideContainer slide;
@@ -287,8 +240,7 @@ TEST_F(FullScreenOnDevice, AsAnEffectTheCopyTakesInTheSceneDrawnBeforeIt) {
     slide.AddItemSettings(std::move(copy));
     slide.AddItemSettings(std::move(fire));
     slide.InitSlide();
-    auto& light = static_cast<PictureLight&>(*slide.GetLight().Get());
-    light.UsePicture(black, Width, Height);
+    static_cast<PictureLight&>(*slide.GetLight().Get()).UsePicture(black, Width, Height);
     slide.Resize(Width, Height);
     slide.Restart();
     slide.FrameMove(0.1f);

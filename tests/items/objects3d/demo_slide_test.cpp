@@ -89,9 +89,9 @@ TEST_F(DemoSlideTest, ItsItemsAreMadeWithTheirPicturesAndMeshes) {
 
 TEST_F(DemoSlideTest, PlayingItDrawsTheClockAndTheMovingItemsOverThePicture) {
   Play(3, false);
-  const std::vector<D3DCOLOR> picture = objects3d_testing::TargetPixels(device);
+  const std::vector<D3DCOLOR> picture = ReadBackBuffer();
   Play(3);
-  const std::vector<D3DCOLOR> withItems = objects3d_testing::TargetPixels(device);
+  const std::vector<D3DCOLOR> withItems = ReadBackBuffer();
   // The clock stands at (820, 190) with a 130-pixel radius: its ivory dial towards nine.
   const POINT dial = OnScreen(820 - 65, 190);
   const D3DCOLOR c = ReadPixel(dial.x, dial.y);

@@ -7,18 +7,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/doc_res_manager.h"
 #include "items/objects3d/ac_butterfly.h"
 #include "items/objects3d/kq_3d_in_2d_array.h"
 #include "items/objects3d/kq_3d_obj_array.h"
 #include "items/objects3d/kq_butterfly_constructor.h"
 #include "items/objects3d/kq_clock_constructor.h"
 #include "items/objects3d/kq_leaf_fall_anim.h"
-#include "render/current_device.h"
 #include "render/view_frame.h"
 #include "show/kq_2d_light.h"
 #include "tests/items/objects3d/objects3d_testing.h"
-#include "tests/support/device_fixture.h"
+#include "tests/support/document_device_test.h"
 
 namespace {
 
@@ -28,14 +26,11 @@ using testing_support::DescribeColor;
 int Red(D3DCOLOR c) { return (c >> 16) & 0xFF; }
 int Brightness(D3DCOLOR c) { return ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF); }
 
-class ObjectsOnDeviceTest : public testing_support::DeviceTest {
+class ObjectsOnDeviceTest : public scene_testing::DocumentDeviceTest {
 protected:
   void SetUp() override {
-    DeviceTest::SetUp();
+    DocumentDeviceTest::SetUp();
     if (HasFatalFailure()) return;
-    CurrentDevice = device;
-    manager_ = std::make_unique<KQ_DocResManager>();
-    CurrentDocResManager = manager_.get();
     light_ = std::make_unique<KQ_2D_Light>();
     light_->SetPicturePosition(PositionStretch);
     light_->InitDeviceObjects();
@@ -45,10 +40,7 @@ protected:
   }
   void TearDown() override {
     light_.reset();
-    CurrentDocResManager = nullptr;
-    manager_.reset();
-    CurrentDevice = nullptr;
-    DeviceTest::TearDown();
+    DocumentDeviceTest::TearDown();
   }
 
   float PictureWidth() const { return static_cast<float>(TheViewFrame.pictureWidth); }
@@ -74,14 +66,13 @@ protected:
   };
   // How many pixels of the area are not black.
   int LitPixels(const Area& area) {
-    const std::vector<D3DCOLOR> pixels = TargetPixels(device);
+    const std::vector<D3DCOLOR> pixels = ReadBackBuffer();
     int lit = 0;
     for (int y = area.top; y < area.bottom; ++y)
       for (int x = area.left; x < area.right; ++x) lit += Brightness(pixels[y * Width + x]) > 30;
     return lit;
   }
 
-  std::unique_ptr<KQ_DocResManager> manager_;
   std::unique_ptr<KQ_2D_Light> light_;
 };
 

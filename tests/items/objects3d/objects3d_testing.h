@@ -74,7 +74,6 @@ inline void WriteObjectSection(KQ_IOF_W& w, const ObjectFields& f) {
 }  // namespace objects3d_testing
 
 #include "items/kq_ab_render.h"
-#include "render/com_holder.h"
 #include "render/picture_view.h"
 
 namespace objects3d_testing {
@@ -91,28 +90,6 @@ inline POINT PictureToBackBuffer(float x, float y, UINT width, UINT height) {
   D3DXVec3Project(&out, &point, &viewport, &ThePictureView.projection, &ThePictureView.view,
                   &world);
   return {static_cast<LONG>(out.x), static_cast<LONG>(out.y)};
-}
-
-// Every pixel of the device's render target, rows top to bottom, read back in one copy.
-inline std::vector<D3DCOLOR> TargetPixels(IDirect3DDevice9* device) {
-  ComHolder<IDirect3DSurface9> target, copy;
-  device->GetRenderTarget(0, target.Out());
-  D3DSURFACE_DESC desc;
-  target->GetDesc(&desc);
-  device->CreateOffscreenPlainSurface(desc.Width, desc.Height, D3DFMT_X8R8G8B8, D3DPOOL_SYSTEMMEM,
-                                      copy.Out(), nullptr);
-  device->GetRenderTargetData(target.Get(), copy.Get());
-  std::vector<D3DCOLOR> pixels;
-  D3DLOCKED_RECT locked;
-  if (FAILED(copy->LockRect(&locked, nullptr, D3DLOCK_READONLY))) return pixels;
-  pixels.reserve(desc.Width * desc.Height);
-  for (UINT y = 0; y < desc.Height; ++y) {
-    const auto* row = reinterpret_cast<const D3DCOLOR*>(static_cast<const BYTE*>(locked.pBits) +
-                                                        y * locked.Pitch);
-    pixels.insert(pixels.end(), row, row + desc.Width);
-  }
-  copy->UnlockRect();
-  return pixels;
 }
 
 // A light that only counts the draws it is asked for.

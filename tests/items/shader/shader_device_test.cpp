@@ -6,19 +6,15 @@
 
 #include <memory>
 
-#include "document/doc_res_manager.h"
 #include "items/particle.h"
 #include "items/shader/kq_explosion_constructor.h"
 #include "items/shader/kq_fx_obj.h"
 #include "items/shader/kq_glowing_obj.h"
-#include "show/kq_2d_light.h"
-#include "tests/support/picture_light.h"
-#include "tests/support/scene_device_test.h"
+#include "tests/support/picture_light_device_test.h"
 
 namespace {
 
 using scene_testing::Blue;
-using scene_testing::PictureLight;
 using scene_testing::Red;
 using scene_testing::White;
 
@@ -39,50 +35,24 @@ public:
   }
 };
 
-class ShaderParticlesOnDevice : public scene_testing::SceneDeviceTest {
+class ShaderParticlesOnDevice : public scene_testing::PictureLightDeviceTest {
 protected:
   void SetUp() override {
-    SceneDeviceTest::SetUp();
+    PictureLightDeviceTest::SetUp();
     if (HasFatalFailure()) return;
-    manager_ = std::make_unique<KQ_DocResManager>();
-    CurrentDocResManager = manager_.get();
-    light_ = std::make_unique<PictureLight>();
-    light_->InitDeviceObjects();
-    picture_ = MakeTexture(Width, Height, [](UINT, UINT) { return Gray; });
-    ShowPicture();
-  }
-  void TearDown() override {
-    light_.reset();
-    if (picture_) picture_->Release();
-    for (IDirect3DTexture9* texture : textures_) texture->Release();
-    CurrentDocResManager = nullptr;
-    manager_.reset();
-    SceneDeviceTest::TearDown();
+    gray_ = KeptTexture(Width, Height, [](UINT, UINT) { return Gray; });
+    ShowPicture(gray_);
   }
 
-  // The light shows the gray picture over the whole back buffer, ready for a slide's frame.
-  void ShowPicture() {
-    light_->UsePicture(picture_, Width, Height);
-    light_->Resize(Width, Height);
-    light_->RestoreDeviceObjects();
-  }
   // The link's frames become exactly one texture of texels `texel`.
   void GiveImage(KQ_ImageFileLink& link, int id, const std::function<D3DCOLOR(UINT, UINT)>& texel) {
     link.Store({L"test image", id});
-    IDirect3DTexture9* texture = MakeTexture(64, 64, texel);
-    textures_.push_back(texture);
-    TextureList& list = manager_->GetResourceCache().textureLists[link.Key()];
-    list.frames.clear();
-    list.AppendFrame(TextureEntry(texture, 64, 64, 1));
+    ProvidePicture(link.Key(), 64, 64, texel);
   }
   // One frame of the slide: the picture, then the item, which needs the scene captured.
   void DrawFrame(KQ_ABObj& item, float t) {
     item.Update(t);
-    Clear(Gray);
-    ASSERT_EQ(D3D_OK, device->BeginScene());
-    light_->RenderBackground();
-    item.Draw(*light_);
-    device->EndScene();
+    DrawOverPicture(item, Gray);
   }
 
   // A blue glow of a white square; on top, the square's texture is red on its left half and
@@ -115,10 +85,7 @@ protected:
     for (const auto& p : probes) EXPECT_COLOR_NEAR(ReadPixel(p.x, p.y), p.expected, 10) << p.why;
   }
 
-  std::unique_ptr<KQ_DocResManager> manager_;
-  std::unique_ptr<PictureLight> light_;
-  IDirect3DTexture9* picture_ = nullptr;
-  std::vector<IDirect3DTexture9*> textures_;
+  IDirect3DTexture9* gray_ = nullptr;
 };
 
 // Screen: 1 - (1 - scene)(1 - glow) with a blue glow lifts the blue of the gray scene to
@@ -151,10 +118,10 @@ TEST_F(ShaderParticlesOnDevice, GlowTargetHoldsOnlyThisFramesGlow) {
 TEST_F(ShaderParticlesOnDevice, GlowKeepsWorkingThroughADeviceReset) {
   const std::unique_ptr<KQ_GlowingObj> item = BlueGlowSquare(1);
   DrawFrame(*item, 0.05f);
-  light_->InvalidateDeviceObjects();
+  light->InvalidateDeviceObjects();
   EXPECT_FALSE(item->GlowTarget().HasTextures());
   ASSERT_EQ(D3D_OK, ResetDevice());
-  ShowPicture();
+  ShowPicture(gray_);
   ASSERT_TRUE(item->GlowTarget().HasTextures());
   DrawFrame(*item, 0.1f);
   ExpectGlowPasses(*item, D3DCOLOR_XRGB(0x40, 0x40, 0xFF));

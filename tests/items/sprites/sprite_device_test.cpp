@@ -5,7 +5,6 @@
 
 #include <cmath>
 
-#include "document/doc_res_manager.h"
 #include "items/particle.h"
 #include "items/sprites/kq_fish_constructor.h"
 #include "items/sprites/kq_sparkle_constructor.h"
@@ -14,7 +13,7 @@
 #include "render/picture_view.h"
 #include "show/kq_2d_light.h"
 #include "tests/support/item_testing.h"
-#include "tests/support/scene_device_test.h"
+#include "tests/support/document_device_test.h"
 #include "tests/support/section_fixtures.h"
 
 namespace {
@@ -27,16 +26,14 @@ const FileLinkKey SpriteImage{L"sprite.png", 1};
 const FileLinkKey GlowImage{L"glow.png", 2};
 const FileLinkKey Picture{L"tessaly.dll", 5};  // the plain light's default picture
 
-class SpriteDeviceTest : public scene_testing::SceneDeviceTest {
+class SpriteDeviceTest : public scene_testing::DocumentDeviceTest {
 protected:
   void SetUp() override {
-    SceneDeviceTest::SetUp();
-    manager = std::make_unique<KQ_DocResManager>();
-    CurrentDocResManager = manager.get();
+    DocumentDeviceTest::SetUp();
+    if (HasFatalFailure()) return;
     ThePictureView.position = PositionFit;
     // A black picture exactly the size of the back buffer: picture pixels are screen pixels.
-    Provide(Picture, MakeTexture(Width, Height, [](UINT, UINT) { return 0xFF000000; }), Width,
-            Height);
+    ProvidePicture(Picture, Width, Height, [](UINT, UINT) { return 0xFF000000; });
     light = std::make_unique<KQ_2D_Light>();
     light->InitDeviceObjects();
     light->Resize(Width, Height);
@@ -45,24 +42,13 @@ protected:
 
   void TearDown() override {
     light.reset();
-    CurrentDocResManager = nullptr;
-    manager.reset();
-    SceneDeviceTest::TearDown();
+    DocumentDeviceTest::TearDown();
   }
 
-  // The manager resolves `key` to this one frame (its reference taken over).
-  void Provide(const FileLinkKey& key, IDirect3DTexture9* texture, int width, int height) {
-    TextureList& list = manager->GetResourceCache().textureLists[key];
-    list.frames.emplace_back(texture);
-    list.width = width;
-    list.height = height;
-    list.aspect = static_cast<float>(height) / width;
-  }
 
   // A white sprite image of the given size.
   void ProvideSprite(const FileLinkKey& key, int width, int height) {
-    Provide(key, MakeTexture(width, height, [](UINT, UINT) { return 0xFFFFFFFF; }), width,
-            height);
+    ProvidePicture(key, width, height, [](UINT, UINT) { return 0xFFFFFFFF; });
   }
 
   std::unique_ptr<KQ_SpriteArrayObj> Create(KQ_BaseSpriteProp& settings) {
@@ -83,7 +69,6 @@ protected:
                      static_cast<UINT>(std::lround(position.y)));
   }
 
-  std::unique_ptr<KQ_DocResManager> manager;
   std::unique_ptr<KQ_2D_Light> light;
 };
 
