@@ -218,11 +218,25 @@ TEST(LightFX, MultiplierIsTheStrengthTimesTheWave) {
   });
 }
 
+// The multiplier sampled every 5 ms of show time: it rises through its middle (0.2) once a
+// period, 2 pi / (0.2 x 40) = 0.785 s at the default speed.
 TEST(LightFX, SinePeriodIsAboutEightTenthsOfASecondAtTheDefaultSpeed) {
   KQ_LightFX fx;
-  EXPECT_FLOAT_EQ(40.0f, fx.speed.Result());
-  fx.Update(0.1f);  // 0.1 s of real time is 4 s of the clock
-  EXPECT_NEAR(4.0f, fx.LocalTime(), 1e-5f);
+  TestLight light;
+  std::vector<float> risings;
+  float previous = 0.2f;
+  for (int step = 1; step <= 600; ++step) {
+    const float t = 0.005f * static_cast<float>(step);
+    fx.Update(t);
+    RecordingEffect effect;
+    fx.ApplyEffectWith(effect, light);
+    const float multiplier = effect.Values("multiplier").at(0);
+    if (previous < 0.2f && multiplier >= 0.2f) risings.push_back(t);
+    previous = multiplier;
+  }
+  ASSERT_EQ(3u, risings.size()) << "in 3 s";
+  EXPECT_NEAR(0.785f, risings[1] - risings[0], 0.01f);
+  EXPECT_NEAR(0.785f, risings[2] - risings[1], 0.01f);
 }
 
 TEST(UnderwaterFX, FrequencyAmplitudeAndTime) {
