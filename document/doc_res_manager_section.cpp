@@ -116,7 +116,7 @@ bool ReadDocResManager(KQ_DocResManager& manager, KQ_IOF_Virtual& stream, unsign
   ReadLinkMap(stream, resources.imageFrameTimes,
               [&](std::vector<float>& times) { ReadFloatVector(stream, times); });
   if (version != 1) ReadRecordMap(stream, resources.linkBlobs);
-  if (version > 2) ReadGuidBlobMap(stream, resources.guidTextureBlobs);
+  if (version != 1 && version != 2) ReadGuidBlobMap(stream, resources.guidTextureBlobs);
   if (stream.Failed()) return false;
 
   MakeImageFrames(resources, manager.GetDocResCache());

@@ -27,13 +27,14 @@ public:
   UINTSclaleTo(const UINTSclaleTo& other)
       : MediaParamT(other), scale_(other.scale_), offset_(other.offset_) {}
 
-  // Takes scale, offset and value; a value that differs is Set, so bindings follow too.
+  // Takes scale, offset and value; the undo snapshot and the result follow, but, as with every
+  // setting's assignment, no binding is told.
   UINTSclaleTo& operator=(const UINTSclaleTo& other) {
+    MediaParamT::operator=(other.Get());
     SetScale(other.scale_, other.offset_);
-    Set(other.Get());
     return *this;
   }
-  // The raw value of a scaled setting only ever changes through Set.
+  // A bare raw value only ever reaches a scaled setting through Set.
   UINTSclaleTo& operator=(const unsigned int&) = delete;
   void Store(const unsigned int&) = delete;
 

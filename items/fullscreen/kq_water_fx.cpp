@@ -10,6 +10,24 @@
 
 REGISTER_DOCUMENT_CLASS(KQ_WaterFX);
 
+namespace {
+
+// rho = (sqrt(e) + e) / (e - 1) with e = 2 / a - 1, the middle of "P2". It is finite only for
+// 0 < a <= 2 and a != 1; a non-finite one would leave every pixel of the shader undefined, so
+// a = 0 takes rho's limit 1, beyond 2 rho keeps its value at 2, and the pole a = 1 takes the
+// value of the slider step below it.
+float ProfileRatio(float a, float step) {
+  if (!(a > 0.0f)) return 1.0f;
+  auto ratio = [](float term) {
+    const float e = 2.0f / term - 1.0f;
+    return (std::sqrt(e) + e) / (e - 1.0f);
+  };
+  const float rho = ratio(a > 2.0f ? 2.0f : a);
+  return std::isfinite(rho) ? rho : ratio(a - step);
+}
+
+}  // namespace
+
 KQ_WaterFX::KQ_WaterFX() : ItemClass(90, 50, 0.02f) {
   scale.Set(30);
   Bind();
@@ -55,28 +73,12 @@ void KQ_WaterFX::Update(float seconds) {
 }
 
 void KQ_WaterFX::ProfileTerms(float p1[3], float p2[3]) const {
-  // rho = (sqrt(e) + e) / (e - 1) with e = 2 / a - 1 is finite only for 0 < a <= 2 and a != 1.
-  // a = 0 takes rho's limit 1; beyond 2 a stays at 2; the pole a = 1 takes the value of the
-  // slider step below it.
-  float a = profile.Result();
-  if (a > 2.0f) a = 2.0f;
-  float rho = 1.0f;
-  if (a > 0.0f) {
-    auto ratio = [](float term) {
-      const float e = 2.0f / term - 1.0f;
-      return (std::sqrt(e) + e) / (e - 1.0f);
-    };
-    rho = ratio(a);
-    if (!std::isfinite(rho)) {
-      a -= profile.Scale();
-      rho = ratio(a);
-    }
-  }
+  const float a = profile.Result();
   p1[0] = a - 1.0f;
   p1[1] = -1.0f;
   p1[2] = a - 1.0f;
   p2[0] = 1.0f;
-  p2[1] = rho;
+  p2[1] = ProfileRatio(a, profile.Scale());
   p2[2] = 1.0f;
 }
 

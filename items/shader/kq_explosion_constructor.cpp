@@ -60,20 +60,20 @@ void KQ_ExplosionConstructor::LoadResources() {
   ReshuffleNoise();
 }
 
-void KQ_ExplosionConstructor::AdvanceCycle() {
-  cycleClock += frameSeconds * 1000;
-  const double cycle =
-      Sum({growthTime.Get(), steadyTime.Get(), fadeTime.Get(), delay.Get(), pause.Get()});
-  if (cycleClock > cycle) StartCycle();
-  noiseSpeed.Advance(scaledTime);
-}
-
 float KQ_ExplosionConstructor::GrowthFraction() const {
   if (growthTime.Get() == 0) return 1;
   return (cycleClock - static_cast<float>(delay.Get())) / static_cast<float>(growthTime.Get());
 }
 
 void KQ_ExplosionConstructor::MoveParticle(Particle& particle) {
+  // Each particle moves the cycle on: stored explosions of several particles keep
+  // the faster pace they were made with.
+  cycleClock += frameSeconds * 1000;
+  const double cycle =
+      Sum({growthTime.Get(), steadyTime.Get(), fadeTime.Get(), delay.Get(), pause.Get()});
+  if (cycleClock > cycle) StartCycle();
+  noiseSpeed.Advance(scaledTime);
+
   const double ms = cycleClock;
   particle.position = centre.Get();
   float grown = 1;

@@ -8,8 +8,8 @@
 // In the repeatable mode (random mode 0) every cycle and every restart shows
 // the same offsets: the k-th jump of a cycle takes the k-th pair of the
 // generator seeded with the seed. That generator is the explosion's own, so no
-// other item's draws are touched. The cycle clock runs once per frame, however
-// many particles there are.
+// other item's draws are touched. Each particle's move advances the cycle
+// clock by the frame's time.
 #pragma once
 
 #include <d3d9.h>
@@ -40,7 +40,6 @@ public:
   void MoveParticle(Particle& particle) override;
   // The effect, the gradient and noise textures, then the first noise offsets.
   void LoadResources() override;
-  void AdvanceCycle() override;
   void UpdateFrame() override;
   void SetEffectParameters(EffectCalls& effect) const override;
 

@@ -11,7 +11,6 @@ KQ_FXObj::KQ_FXObj(std::unique_ptr<KQ_BaseSpriteProp> settingsCopy)
 
 void KQ_FXObj::Update(float t) {
   fx_.Step(t);
-  fx_.AdvanceCycle();
   for (const auto& particle : particles) fx_.MoveParticle(*particle);
   FillVertices();
 }

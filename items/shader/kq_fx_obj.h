@@ -17,8 +17,7 @@ public:
   // The settings' frame update, then the particles through the effect; nothing
   // without one.
   void Draw(KQ_ABRender& light) override;
-  // The clock step, the settings' cycle (once per frame), every move, then the
-  // quads.
+  // The clock step, every move, then the quads.
   void Update(float t) override;
 
   // What Draw does after the frame update, through `effect`.

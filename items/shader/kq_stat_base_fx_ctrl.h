@@ -1,8 +1,8 @@
 // The settings level of the shader effects that stand at one point of the
 // picture: the centre, the picture's middle unless the document says otherwise.
-// Their run-time object is a KQ_FXObj, which runs one frame as AdvanceCycle
-// (once, after the clock step), MoveParticle for every particle, and, when it
-// draws, UpdateFrame and the effect's parameters.
+// Their run-time object is a KQ_FXObj, which runs one frame as the clock step,
+// MoveParticle for every particle, and, when it draws, UpdateFrame and the
+// effect's parameters.
 #pragma once
 
 #include <memory>
@@ -26,8 +26,6 @@ public:
   // A KQ_FXObj around a copy of these settings.
   std::unique_ptr<KQ_ABObj> CreateObject() override;
 
-  // The settings' part of a frame, once per frame, after the clock step.
-  virtual void AdvanceCycle() = 0;
   // Per frame before the draw.
   virtual void UpdateFrame() = 0;
   // The technique and every parameter for this frame's draw.

@@ -15,8 +15,8 @@
 
 class BumpDistortionPass {
 public:
-  // The quad's buffer over an 800 x 600 picture, the bump image and the effect. True when both
-  // are there: without a bump image the lookups would all be pushed one way.
+  // The quad's buffer over an 800 x 600 picture, the bump image and the effect. True when the
+  // effect is there; without a bump image the pass still draws, every lookup pushed alike.
   bool Load();
   // The quad spans a width x height picture.
   void SetSize(float width, float height);
@@ -27,7 +27,7 @@ public:
   void Draw(KQ_ABRender& light, IDirect3DTexture9* scene);
   void DrawWith(EffectCalls& effect, KQ_ABRender& light, IDirect3DTexture9* scene) const;
 
-  bool Loaded() const { return effect_.Get() && bumpTexture_.Get(); }
+  bool Loaded() const { return effect_.Get() != nullptr; }
   const KQ_SimpleMesh<DX_V::PT>& Quad() const { return quad_; }
 
   KQ_ImageFileLink bumpLink{62, L"tessaly.dll"};

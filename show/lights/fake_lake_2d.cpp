@@ -10,6 +10,7 @@
 #include "document/doc_res_manager.h"
 #include "document/guid_string.h"
 #include "render/clear_bound_surfaces.h"
+#include "render/com_references.h"
 #include "render/copy_texture.h"
 #include "render/current_device.h"
 #include "render/float_bits.h"
@@ -58,6 +59,11 @@ void FakeLake2D::Read(KQ_IOF_Virtual& stream, unsigned long version) {
 }
 
 void FakeLake2D::Write(KQ_IOF_Virtual& stream) const {
+  // The document carries the bump texture under the key this section names. A light that holds
+  // none yet (its device objects not made) leaves the document's own texture in place.
+  if (CurrentDocResManager && bumpTexture_) {
+    ShareReference(&CurrentDocResManager->GetResourceCache().guidTextures[bumpKey], bumpTexture_);
+  }
   WriteSectionHeader(stream, L"FakeLake2D", CurrentVersion);
   WriteSettings(stream, bumpTiling, waveSpeed, lakeShare, generatorLevel, tintStrength, tintFade,
                 bumpAmplitude, bandHeight, reflectionSize, waterColor);

@@ -5,7 +5,7 @@
 //
 // The mirror image comes from a square copy of the picture (stage 1), its lookups pushed by the
 // V8U8 bump texture the document carries under the light's GUID key (stage 0). The document's
-// editor generated that texture; the player only looks it up.
+// editor generated that texture; the player looks it up, and Write hands it back.
 #pragma once
 
 #include "document/guid_key.h"
@@ -23,6 +23,7 @@ public:
   ~FakeLake2D() override;
 
   void Read(KQ_IOF_Virtual& stream, unsigned long version);
+  // Puts the bump texture in the document's GUID textures under the bump key, then the section.
   void Write(KQ_IOF_Virtual& stream) const override;
 
   void InitDeviceObjects() override;

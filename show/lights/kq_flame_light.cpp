@@ -44,7 +44,7 @@ void KQ_FlameLight::Write(KQ_IOF_Virtual& stream) const {
 void KQ_FlameLight::InitDeviceObjects() {
   KQ_2D_Light::InitDeviceObjects();
   fireQuad_.CreateQuadStrip();
-  // Without its effect or its bump image the distortion is off, and so is the capture for it.
+  // Without its effect the distortion is off, and so is the capture for it.
   if (!distortion.Load()) distortionOn = 0;
   OnPictureChanged();
   fire.CreateDeviceObjects(nullptr);
@@ -111,7 +111,8 @@ void KQ_FlameLight::RenderBackground() {
 }
 
 void KQ_FlameLight::RenderEffect() {
-  // Only a capture that began is ended: after a reset the pair is gone until the next restore.
+  // Only a capture that began is ended: other non-zero values began none, and after a reset the
+  // pair is gone until the next restore.
   if (NeedsSceneCapture() && IsCapturing()) {
     IDirect3DTexture9* scene = EndSceneCapture(false).current;
     distortion.Draw(*this, scene);

@@ -3,7 +3,7 @@
 // picture; the heat distortion then takes the captured scene (picture, fire and every item) and
 // draws it back through a scrolling bump map. The rest is the plain light.
 //
-// One test, distortion on being non-zero, decides both that the slide captures the scene for
+// One test, distortion on being exactly 1, decides both that the slide captures the scene for
 // this light and that the light ends that capture.
 #pragma once
 
@@ -25,7 +25,7 @@ public:
   void RenderEffect() override;
   void RenderBackground() override;
   void FrameMove(float t) override;
-  bool NeedsSceneCapture() const override { return distortionOn.Get() != 0; }
+  bool NeedsSceneCapture() const override { return distortionOn.Get() == 1; }
   void OnPictureChanged() override;
 
   MediaParamT<int> fireOn{1};

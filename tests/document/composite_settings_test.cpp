@@ -1,6 +1,9 @@
 // Composite settings: the rectangle and its point test, the quad, and the direction's vectors.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <new>
+
 #include "document/media_direction.h"
 #include "document/media_quad.h"
 #include "document/media_rectangle.h"
@@ -90,9 +93,13 @@ TEST(MediaRectangle, StartsAtZeroAndEachValueHasItsOwnControls) {
   EXPECT_EQ(1u, copy.left.Controls().size()) << "only its own undo control";
 }
 
+// Made on memory full of garbage: the corners are zeroed, not left as they were.
 TEST(MediaQuad, CornersStartAtTheOrigin) {
-  const MediaQuad quad;
-  for (const auto& corner : quad.corners) EXPECT_TRUE(corner.Get() == D3DXVECTOR3(0, 0, 0));
+  alignas(MediaQuad) unsigned char storage[sizeof(MediaQuad)];
+  std::memset(storage, 0xCD, sizeof storage);
+  const MediaQuad* quad = new (storage) MediaQuad;
+  for (const auto& corner : quad->corners) EXPECT_TRUE(corner.Get() == D3DXVECTOR3(0, 0, 0));
+  quad->~MediaQuad();
 }
 
 TEST(MediaDirection, VectorsPointAlongAndAcrossTheAngle) {

@@ -144,7 +144,7 @@ TEST_F(SectionTest, EachVersionReadsItsMapsAndNoMore) {
     unsigned long version;
     bool readsC;
     bool readsD;
-  } cases[] = {{1, false, false}, {2, true, false}, {3, true, true}, {7, true, true}};
+  } cases[] = {{0, true, true}, {1, false, false}, {2, true, false}, {3, true, true}, {7, true, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE("version " + std::to_string(c.version));
     log.clear();

@@ -13,6 +13,7 @@
 #include "document/module_resource.h"
 #include "document/stream_lists.h"
 #include "document/texture_loading.h"
+#include "render/current_device.h"
 #include "render/textured_quad.h"
 #include "tests/document/pack/test_pack_assets.h"
 #include "tests/support/scene_device_test.h"
@@ -65,6 +66,20 @@ TEST_F(ResourceDeviceTest, PackPicturesAreManagedTexturesOfTheirOwnSizeAndColour
     EXPECT_EQ(1u, texture->GetLevelCount());
     EXPECT_EQ(c.picture.color, Rgb(texture, 1, 1));
   }
+}
+
+// Another monitor's device may be current by the time a link is first resolved.
+TEST_F(ResourceDeviceTest, AManagerMakesItsTexturesOnTheDeviceCurrentWhenItWasMade) {
+  IDirect3DDevice9* const made = CurrentDevice;
+  CurrentDevice = nullptr;
+  const TextureList& list = manager->GetImageTextures(KQ_ImageFileLink(WideId, PackName));
+  CurrentDevice = made;
+  ASSERT_EQ(1u, list.frames.size());
+  ASSERT_NE(nullptr, list.frames[0].Get());
+  IDirect3DDevice9* owner = nullptr;
+  list.frames[0].Get()->GetDevice(&owner);
+  EXPECT_EQ(device, owner);
+  if (owner) owner->Release();
 }
 
 TEST_F(ResourceDeviceTest, AnAnimatedImageOfThePackHasItsThreeFrames) {

@@ -107,16 +107,20 @@ TEST(UINTSclaleTo, CopyTakesScaleOffsetAndValueButNoBindings) {
   EXPECT_EQ(std::vector<unsigned int>{30}, owner.unsigneds);
 }
 
-TEST(UINTSclaleTo, AssignmentTakesScaleOffsetAndSetsTheValue) {
+TEST(UINTSclaleTo, AssignmentTakesScaleOffsetAndValueButTellsOnlyTheUndoControl) {
   UINTSclaleTo<float> target(1, 1.0f);
   BindingOwner owner;
   owner.bindings.BindFunLightCtrl(&BindingOwner::OnUnsigned, target);
+  owner.bindings.BindFunLightCtrl2(&BindingOwner::OnChange, target);
 
   target = UINTSclaleTo<float>(40, 0.25f, 2.0f);
+  EXPECT_EQ(40u, target.Get());
+  EXPECT_EQ(40u, target.UndoControl().Snapshot());
   EXPECT_EQ(0.25f, target.Scale());
   EXPECT_EQ(2.0f, target.Offset());
   EXPECT_EQ(12.0f, target.Result());
-  EXPECT_EQ((std::vector<unsigned int>{1, 40}), owner.unsigneds);
+  EXPECT_EQ(std::vector<unsigned int>{1}, owner.unsigneds) << "only the bind-time call";
+  EXPECT_EQ(0, owner.changes);
 }
 
 // One clock, advanced row by row; the speed value (scale 1) is set before each step.

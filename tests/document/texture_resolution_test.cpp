@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "document/doc_res_manager.h"
-#include "render/current_device.h"
 #include "tests/document/pack/test_pack_assets.h"
 #include "tests/support/recording_maker.h"
 
@@ -78,19 +77,6 @@ TEST(TextureEntryTest, FromAListIsItsFirstFrameWithAReferenceOfItsOwn) {
     EXPECT_EQ(2u, References(first));
   }
   EXPECT_EQ(1u, References(first));
-}
-
-TEST(ManagerDeviceTest, EachManagerKeepsTheDeviceThatWasCurrentWhenItWasMade) {
-  // Never called: the managers make nothing here.
-  auto* first = reinterpret_cast<IDirect3DDevice9*>(0x1000);
-  auto* second = reinterpret_cast<IDirect3DDevice9*>(0x2000);
-  CurrentDevice = first;
-  KQ_DocResManager onFirst;
-  CurrentDevice = second;
-  KQ_DocResManager onSecond;
-  CurrentDevice = nullptr;
-  EXPECT_EQ(first, onFirst.Device());
-  EXPECT_EQ(second, onSecond.Device());
 }
 
 TEST_F(TextureTest, TheProgramsOwnPictureIsMadeOnceAndShared) {

@@ -11,6 +11,7 @@
 #include "items/fullscreen/kq_pattern_brush.h"
 #include "items/fullscreen/kq_underwater_fx.h"
 #include "items/fullscreen/kq_water_fx.h"
+#include "show/kq_slide_container.h"
 #include "tests/support/fx_testing.h"
 #include "tests/support/recording_effect.h"
 #include "tests/support/recording_maker.h"
@@ -120,16 +121,20 @@ TEST_F(BrushObject, NeedsSceneCaptureCountsOnePerItemWhateverIsStored) {
   }
 }
 
-TEST_F(BrushObject, UpdatesRunTheClonesClockWhichARestartLeavesAlone) {
-  KQ_LightFX settings;
-  std::unique_ptr<KQ_ABObj> item = settings.CreateObject();
-  const KQ_FX_Constructor& clone = dynamic_cast<KQ_BrushObj&>(*item).Fx();
-  item->Update(0.05f);
-  item->Update(0.1f);
+// A slide that becomes current again leaves the effect's clock where it stood.
+TEST_F(BrushObject, UpdatesRunTheClonesClockWhichASlideRestartLeavesAlone) {
+  KQ_SlideContainer slide;
+  slide.AddItemSettings(std::make_unique<KQ_LightFX>());
+  slide.InitSlide();
+  ASSERT_EQ(1u, slide.Items().size());
+  const KQ_FX_Constructor& clone = dynamic_cast<KQ_BrushObj&>(*slide.Items()[0].Get()).Fx();
+  slide.FrameMove(0.05f);
+  slide.FrameMove(0.1f);
   EXPECT_NEAR(4.0f, clone.LocalTime(), 1e-5f);  // 0.1 s at speed 40
-  item->Settings().Restart();
+  slide.Restart();
   EXPECT_NEAR(4.0f, clone.LocalTime(), 1e-5f);
-  EXPECT_EQ(0.0f, settings.LocalTime());
+  slide.FrameMove(0.3f);
+  EXPECT_NEAR(12.0f, clone.LocalTime(), 1e-5f) << "0.2 s more, measured from the last frame";
 }
 
 TEST_F(BrushObject, APatternBrushTakesTheFramesOfItsImage) {

@@ -1,5 +1,6 @@
-// The lake on the device: the band above the horizon shows upside down below it, and the bump
-// map pushes the reflection one way and, half a turn of its matrix later, the other.
+// The lake on the device: the band above the horizon shows upside down below it, the bump map
+// pushes the reflection one way and, half a turn of its matrix later, the other, and writing the
+// light hands its bump texture to the document.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 
 #include "show/lights/fake_lake_2d.h"
 #include "tests/support/light_device_test.h"
+#include "tests/support/section_bytes.h"
 
 namespace {
 
@@ -101,6 +103,29 @@ TEST_F(FakeLakeDeviceTest, WithoutAPictureOrABumpTextureTheLakeDrawsNothingBroke
   Clear(White);
   DrawFrame(lake, 0);
   EXPECT_COLOR_NEAR(ReadPixel(64, 240), Black, 4);
+}
+
+// Under a key the document does not hold yet (a light given a new key after it was made).
+TEST_F(FakeLakeDeviceTest, WriteHandsTheBumpTextureToTheDocumentUnderItsKey) {
+  UseBump(0, 0);
+  StartSlide(lake);
+  ASSERT_EQ(bump_, lake.BumpTexture());
+  CoCreateGuid(&lake.bumpKey.id);
+  auto& stored = manager->GetResourceCache().guidTextures;
+  ASSERT_EQ(0u, stored.count(lake.bumpKey));
+  testing_support::Written([&](KQ_IOF_Virtual& out) { lake.Write(out); });
+  ASSERT_EQ(1u, stored.count(lake.bumpKey));
+  EXPECT_EQ(bump_, stored[lake.bumpKey]);
+  bump_->AddRef();
+  EXPECT_EQ(4u, bump_->Release()) << "the test's, the first key's, the light's and the new key's";
+}
+
+// Writing a light whose device objects are not made yet must not wipe the document's texture.
+TEST_F(FakeLakeDeviceTest, WriteWithoutABumpTextureLeavesTheDocumentsOneInPlace) {
+  UseBump(0, 0);
+  ASSERT_EQ(nullptr, lake.BumpTexture());
+  testing_support::Written([&](KQ_IOF_Virtual& out) { lake.Write(out); });
+  EXPECT_EQ(bump_, manager->GetResourceCache().guidTextures[lake.bumpKey]);
 }
 
 TEST_F(FakeLakeDeviceTest, TheReflectionSizeStaysWithinWhatTheDeviceHolds) {

@@ -1,6 +1,6 @@
 // The flame light on the device with the content pack: the fire burns over the lower part of the
-// picture, the heat haze moves the captured scene about as its clock runs, and whatever non-zero
-// value switches the haze on, the light ends the capture the slide began for it.
+// picture, the heat haze moves the captured scene about as its clock runs, only a haze setting of
+// 1 captures the scene, and a missing bump image leaves the setting as it was stored.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -63,7 +63,7 @@ TEST_F(FlameDeviceTest, TheHazeMovesTheCapturedSceneAsItsClockRuns) {
   flame.fireOn = 0;
   flame.distortion.strength.Set(500);  // pushes of up to 0.05 of the picture: 12 pixels
   StartSlide(flame);
-  ASSERT_TRUE(flame.distortion.Loaded()) << "the pack's bump image 62 and effect 63";
+  ASSERT_TRUE(flame.distortion.Loaded()) << "the pack's effect 63";
   ASSERT_TRUE(flame.NeedsSceneCapture());
   DrawFrame(flame, 0.2f);
   EXPECT_FALSE(flame.IsCapturing());
@@ -92,17 +92,34 @@ TEST_F(FlameDeviceTest, WithoutTheHazeNothingIsCapturedAndThePictureStaysPut) {
   }
 }
 
-TEST_F(FlameDeviceTest, AnyNonZeroHazeSettingEndsTheCaptureItBegan) {
+// Other non-zero values begin no capture, so the light must end none: the frame lands on the back
+// buffer and shows the picture as with the haze off.
+TEST_F(FlameDeviceTest, OnlyAHazeSettingOfOneCapturesAndDistortsTheScene) {
   GivePicture(flame.pictureLink.Key(), stripes_, Width, Height);
   flame.fireOn = 0;
-  for (int stored : {2, -1}) {
-    SCOPED_TRACE(stored);
-    flame.distortionOn = stored;
+  flame.distortion.strength.Set(500);
+  flame.distortionOn = 0;
+  StartSlide(flame);
+  DrawFrame(flame, 0.2f);
+  const std::vector<D3DCOLOR> plain = Probes();
+  const struct {
+    int stored;
+    bool distorted;
+  } cases[] = {{1, true}, {2, false}, {-1, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    flame.distortionOn = c.stored;
     StartSlide(flame);
+    EXPECT_EQ(c.distorted, flame.NeedsSceneCapture());
     DrawFrame(flame, 0.2f);
     EXPECT_FALSE(flame.IsCapturing());
     EXPECT_TRUE(DrawingOnTheBackBuffer());
-    EXPECT_FALSE(testing_support::ColorNear(ReadPixel(100, 128), Black, 8));
+    const int moved = Differences(plain, Probes());
+    if (c.distorted) {
+      EXPECT_GT(moved, 40) << "of 256 probes";
+    } else {
+      EXPECT_EQ(0, moved);
+    }
   }
 }
 
@@ -127,16 +144,19 @@ TEST_F(FlameDeviceTest, TheFireBurnsOverTheLowerPartOfThePicture) {
   EXPECT_GT(litBelow, 100);
 }
 
-TEST_F(FlameDeviceTest, WithoutItsBumpImageTheHazeIsOffAndNothingIsCaptured) {
+// The stored setting stays as it was read, so a later Write keeps it; the scene is captured and
+// drawn back whole, every lookup pushed alike by the default strength, under a pixel.
+TEST_F(FlameDeviceTest, WithoutItsBumpImageTheHazeStaysOnAndDrawsTheSceneBack) {
   GivePicture(flame.pictureLink.Key(), stripes_, Width, Height);
   flame.fireOn = 0;
   flame.distortion.bumpLink.Store({L"tessaly.dll", 9999});  // no such image: an empty list
   StartSlide(flame);
-  EXPECT_FALSE(flame.distortion.Loaded());
-  EXPECT_EQ(0, flame.distortionOn.Get());
-  EXPECT_FALSE(flame.NeedsSceneCapture());
+  EXPECT_EQ(1, flame.distortionOn.Get());
+  ASSERT_TRUE(flame.NeedsSceneCapture());
   DrawFrame(flame, 0.2f);
+  EXPECT_FALSE(flame.IsCapturing());
   EXPECT_TRUE(DrawingOnTheBackBuffer());
+  EXPECT_COLOR_NEAR(ReadPixel(3, 128), Blue, 8);
   EXPECT_COLOR_NEAR(ReadPixel(11, 128), White, 8);
 }
 
