@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/content/pack_fixture.h"
+#include "tests/content/shader_registers.h"
 #include "tests/support/device_fixture.h"
 #include "tests/tools/fxc/effect_test_support.h"
 
@@ -132,6 +133,38 @@ TEST_F(PackEffects, EachOffersItsTechniquesAndParameters) {
     }
     for (const ParameterShape& parameter : pack.parameters)
       effect_testing::ExpectParameter(effect.Get(), parameter);
+  }
+}
+
+// A register that nothing sets reads as whatever was left in it: each register a shader of the
+// pack reads is bound to a parameter or defined by the shader itself.
+TEST_F(PackEffects, EachShaderReadsOnlyRegistersThatAreSet) {
+  for (const PackEffect& pack : Catalogue) {
+    ComHolder<ID3DXEffect> effect(Load(pack.file));
+    ASSERT_TRUE(effect.Get()) << pack.file;
+    D3DXEFFECT_DESC desc;
+    ASSERT_EQ(D3D_OK, effect->GetDesc(&desc));
+    int shaders = 0;
+    for (UINT t = 0; t < desc.Techniques; ++t) {
+      D3DXHANDLE technique = effect->GetTechnique(t);
+      D3DXTECHNIQUE_DESC techniqueDesc;
+      ASSERT_EQ(D3D_OK, effect->GetTechniqueDesc(technique, &techniqueDesc));
+      for (UINT p = 0; p < techniqueDesc.Passes; ++p) {
+        D3DXPASS_DESC pass;
+        ASSERT_EQ(D3D_OK, effect->GetPassDesc(effect->GetPass(technique, p), &pass));
+        for (const DWORD* function : {pass.pVertexShaderFunction, pass.pPixelShaderFunction}) {
+          if (!function) continue;
+          ++shaders;
+          const pack_testing::ShaderRegisters registers = pack_testing::ReadShaderRegisters(function);
+          for (const std::string& name : registers.read)
+            EXPECT_TRUE(registers.defined.count(name) || registers.bound.count(name))
+                << pack.file << " " << techniqueDesc.Name << " " << pass.Name << ": the "
+                << (function == pass.pVertexShaderFunction ? "vertex" : "pixel")
+                << " shader reads " << name << ", which nothing sets";
+        }
+      }
+    }
+    EXPECT_GT(shaders, 0) << pack.file;
   }
 }
 

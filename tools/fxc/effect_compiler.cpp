@@ -3,6 +3,7 @@
 #include "tools/fxc/constant_table.h"
 #include "tools/fxc/fx2_writer.h"
 #include "tools/fxc/fx_parser.h"
+#include "tools/fxc/register_use.h"
 #include "tools/fxc/shader_assembler.h"
 
 namespace fxc {
@@ -10,6 +11,7 @@ namespace fxc {
 std::vector<uint8_t> CompileEffect(const std::string& source) {
   EffectModel effect = ParseEffect(source);
   AssembleShaders(effect);
+  CheckRegisterUse(effect);
   AttachConstantTables(effect);
   return WriteEffectBinary(effect);
 }

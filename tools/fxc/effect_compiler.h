@@ -1,5 +1,5 @@
-// Effect source in, fx_2_0 effect binary out: parse, assemble the shaders, give them their
-// constant tables, write the binary.
+// Effect source in, fx_2_0 effect binary out: parse, assemble the shaders, check that every
+// register they read is set, give them their constant tables, write the binary.
 // Throws FxError for anything it does not accept.
 #pragma once
 

@@ -93,13 +93,13 @@ struct EffectModel {
 };
 
 // Calls `visit` with every asm block of the effect: shader parameters, then pass states.
-template <class Visit>
-void ForEachShader(EffectModel& effect, Visit visit) {
-  for (Parameter& parameter : effect.parameters)
+template <class Effect, class Visit>
+void ForEachShader(Effect& effect, Visit visit) {
+  for (auto& parameter : effect.parameters)
     if (!parameter.shader.assembly.empty()) visit(parameter.shader);
-  for (Technique& technique : effect.techniques)
-    for (Pass& pass : technique.passes)
-      for (StateAssignment& state : pass.states)
+  for (auto& technique : effect.techniques)
+    for (auto& pass : technique.passes)
+      for (auto& state : pass.states)
         if (!state.shader.assembly.empty()) visit(state.shader);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "tools/fxc/asm_words.h"
 #include "tools/fxc/effect_states.h"
 #include "tools/fxc/fx_error.h"
 #include "tools/fxc/fx_tokenizer.h"
@@ -71,6 +72,8 @@ public:
         ParseTechnique();
       else if (const TypeName* type = FindType(ParameterTypes, current_))
         ParseParameter(*type);
+      else if (StartsFunction())
+        FailOnFunction(NextToken().text);
       else
         Fail("expected a parameter or a technique, found " + Describe(current_));
     }
@@ -82,6 +85,24 @@ private:
   [[noreturn]] void Fail(const std::string& message) { throw FxError(current_.line, message); }
 
   void Advance() { current_ = tokens_.Next(); }
+
+  // The token after the current one, read ahead without moving on.
+  Token NextToken() const {
+    FxTokenizer ahead = tokens_;
+    return ahead.Next();
+  }
+
+  // "float4 Main(" or "void Main(": the current token and the next two start an HLSL function.
+  bool StartsFunction() const {
+    FxTokenizer ahead = tokens_;
+    return current_.kind == TokenKind::Identifier && ahead.Next().kind == TokenKind::Identifier &&
+           ahead.Next().Is("(");
+  }
+
+  [[noreturn]] void FailOnFunction(const std::string& name) {
+    Fail("'" + name + "(...)' is an HLSL function: shaders are written in assembly here, as " +
+         "pixelshader " + name + " = asm { ps_2_0 ... };");
+  }
 
   void Expect(const char* punctuation, const std::string& context) {
     if (!current_.Is(punctuation))
@@ -163,6 +184,7 @@ private:
     parameter.columns = type.columns;
     Advance();
     parameter.name = ExpectIdentifier("a parameter name");
+    if (current_.Is("(")) FailOnFunction(parameter.name);
     if (const Parameter* earlier = model_.FindParameter(parameter.name))
       throw FxError(parameter.line, "parameter '" + parameter.name +
                                         "' is already declared on line " +
@@ -321,6 +343,9 @@ private:
       case AssignmentKind::PixelShader: {
         ValueKind kind = state->kind == AssignmentKind::VertexShader ? ValueKind::VertexShader
                                                                      : ValueKind::PixelShader;
+        if (current_.IsWord("compile"))
+          Fail("'compile' is HLSL: shaders are written in assembly here, as " + name +
+               " = asm { " + (kind == ValueKind::VertexShader ? "vs" : "ps") + "_2_0 ... };");
         if (current_.IsWord("asm"))
           assignment.shader = ParseShaderBlock(kind);
         else
@@ -355,12 +380,22 @@ private:
     Advance();
     if (!current_.Is("{")) Fail("expected '{' after asm, found " + Describe(current_));
     RawBlock block = tokens_.ReadUntilClosingBrace(current_.line);
+    RefuseHlsl(block);
     CheckShaderModel(kind, block);
     Advance();
     ShaderCode shader;
     shader.assembly = block.text;
     shader.line = block.line;
     return shader;
+  }
+
+  // tex2D(s, uv) and the like: HLSL written where assembly belongs.
+  static void RefuseHlsl(const RawBlock& block) {
+    for (const AsmWord& word : AsmWords(block.text, block.line))
+      if (word.call)
+        throw FxError(word.line, "'" + word.text +
+                                     "(...)' is HLSL: shaders are written in assembly here (a "
+                                     "sampler is read as texld r0, t0, s0)");
   }
 
   static void CheckShaderModel(ValueKind kind, const RawBlock& block) {

@@ -4,7 +4,8 @@
 // ": register(s0)"), vertexshader and pixelshader (= asm { ... }); annotations of type string
 // or float..float4 on parameters, techniques and passes; techniques of named passes, whose
 // states are those of effect_states.cpp with shaders given as asm blocks or as <parameter>.
-// Anything else is an FxError naming its line.
+// Anything else is an FxError naming its line; HLSL (compile, functions, tex2D() in an asm block)
+// is refused with a message that shaders are written in assembly here.
 #pragma once
 
 #include <string>

@@ -25,6 +25,23 @@ char FxTokenizer::Peek(size_t ahead) const {
   return position_ + ahead < source_.size() ? source_[position_ + ahead] : '\0';
 }
 
+bool FxTokenizer::SkipComment() {
+  if (Peek() == '/' && Peek(1) == '/') {
+    while (Peek() != '\n' && Peek() != '\0') ++position_;
+    return true;
+  }
+  if (Peek() != '/' || Peek(1) != '*') return false;
+  int opened = line_;
+  position_ += 2;
+  while (!(Peek() == '*' && Peek(1) == '/')) {
+    if (Peek() == '\0') throw FxError(opened, "unterminated comment");
+    if (Peek() == '\n') ++line_;
+    ++position_;
+  }
+  position_ += 2;
+  return true;
+}
+
 void FxTokenizer::SkipSpaceAndComments() {
   for (;;) {
     char c = Peek();
@@ -33,18 +50,7 @@ void FxTokenizer::SkipSpaceAndComments() {
       ++position_;
     } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
       ++position_;
-    } else if (c == '/' && Peek(1) == '/') {
-      while (Peek() != '\n' && Peek() != '\0') ++position_;
-    } else if (c == '/' && Peek(1) == '*') {
-      int opened = line_;
-      position_ += 2;
-      while (!(Peek() == '*' && Peek(1) == '/')) {
-        if (Peek() == '\0') throw FxError(opened, "unterminated comment");
-        if (Peek() == '\n') ++line_;
-        ++position_;
-      }
-      position_ += 2;
-    } else {
+    } else if (!SkipComment()) {
       return;
     }
   }
@@ -101,8 +107,10 @@ RawBlock FxTokenizer::ReadUntilClosingBrace(int openingLine) {
   RawBlock block;
   block.line = line_;
   size_t start = position_;
+  // A '}' in a comment of the shader does not close the block.
   while (Peek() != '}') {
     if (Peek() == '\0') throw FxError(openingLine, "unterminated asm block");
+    if (SkipComment()) continue;
     if (Peek() == '\n') ++line_;
     ++position_;
   }

@@ -1,5 +1,5 @@
 // Splits effect source into tokens. Comments (// and /* */) are skipped; the text of an
-// asm block is taken raw, because shader assembly has a grammar of its own.
+// asm block is taken raw (comments included), because shader assembly has a grammar of its own.
 #pragma once
 
 #include <string>
@@ -30,12 +30,14 @@ public:
   explicit FxTokenizer(std::string source) : source_(std::move(source)) {}
 
   Token Next();
-  // The text from the current position up to the next '}', which is consumed. Call it right
-  // after the opening '{' was returned by Next.
+  // The text from the current position up to the next '}' outside a comment, which is
+  // consumed. Call it right after the opening '{' was returned by Next.
   RawBlock ReadUntilClosingBrace(int openingLine);
 
 private:
   void SkipSpaceAndComments();
+  // Skips the // or /* */ comment that starts here, if one does.
+  bool SkipComment();
   char Peek(size_t ahead = 0) const;
 
   std::string source_;

@@ -2,6 +2,8 @@
 // fx_2_0 binary. Errors are printed as "FILE:LINE: error: MESSAGE" and give exit code 1; no
 // output file is written then.
 #include <cstdio>
+#include <exception>
+#include <string>
 
 #include "tools/file_output/write_bytes.h"
 #include "tools/fxc/effect_compiler.h"
@@ -35,6 +37,9 @@ int main(int argc, char** argv) {
     }
   } catch (const fxc::SourceError& error) {
     return Report(error.Location(), error.what());
+  } catch (const std::exception& error) {
+    // A fault of the compiler itself, not of the effect: still name the file it stopped on.
+    return Report({argv[1], 0}, (std::string("the compiler stopped: ") + error.what()).c_str());
   }
 
   if (!WriteBytes(argv[2], binary)) {

@@ -20,8 +20,8 @@ FxError ShaderError(const ShaderCode& shader, const std::string& report) {
     long line = std::strtol(report.c_str() + at + 5, &end, 10);
     if (line > 0 && *end == ':') {
       std::string message = end + 1;
-      message = message.substr(message.find_first_not_of(' '));
       message = message.substr(0, message.find('\n'));
+      message.erase(0, message.find_first_not_of(' '));  // all of it when it is only spaces
       return FxError(shader.line + static_cast<int>(line) - 1, "shader assembly: " + message);
     }
   }

@@ -26,7 +26,7 @@ float3 Tint3;
 float4 Tint : register(ps, c0) = {1, 0.5, 0.25, 1};
 float4x4 Transform;
 texture Picture < string Origin = "test"; float2 Size = {4, 8}; >;
-sampler PictureSampler = sampler_state { Texture = <Picture>; };
+sampler PictureSampler : register(s0) = sampler_state { Texture = <Picture>; };
 pixelshader Flat = asm { ps_2_0
   mov oC0, c0 };
 technique Main < string Use = "all"; > {

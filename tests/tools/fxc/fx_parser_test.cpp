@@ -121,6 +121,18 @@ TEST(FxParser, ReadsTechniquesPassesAndEveryKindOfPassState) {
   EXPECT_TRUE(second[1].shader.assembly.empty());
 }
 
+TEST(FxParser, EndsAnAsmBlockAtItsClosingBraceNotAtOneInAComment) {
+  fxc::EffectModel effect = fxc::ParseEffect(R"(pixelshader P = asm {
+  ps_2_0  // { c0 }
+  /* } */ mov oC0, c0
+};
+technique T { pass Q { PixelShader = <P>; } }
+)");
+  ASSERT_EQ(1u, effect.parameters.size());
+  EXPECT_NE(std::string::npos, effect.parameters[0].shader.assembly.find("mov oC0, c0"));
+  ASSERT_EQ(1u, effect.techniques.size());
+}
+
 struct ErrorCase {
   const char* source;
   int line;
@@ -181,6 +193,57 @@ const ErrorCase ErrorCases[] = {
      "unterminated asm block"},
     {"technique T { pass P {\n PixelShader = asm {\n   ps_2_0\n\n   mvo oC0, c0\n }; } }", 5,
      "shader assembly: "},
+    {"technique T { pass P {\n PixelShader = asm {\n   ps_2_0 /* never closed }\n }; } }", 3,
+     "unterminated comment"},
+    // What would compile and draw wrong: registers nothing sets, samplers nothing reads.
+    {"texture T;\nsampler S = sampler_state { Texture = <T>; };\ntechnique X { pass P { } }", 2,
+     "sampler 'S' is bound to no register, so no shader reads it: declare it as sampler S : "
+     "register(s0) = sampler_state { ... };"},
+    {"float4 Tint = {1, 0, 0, 1};\ntechnique T { pass P {\n PixelShader = asm {\n   ps_2_0\n"
+     "   mov oC0, c1\n }; } }",
+     5,
+     "the pixel shader reads c1, which no parameter is bound to and no def defines: bind one, as "
+     "float4 Name : register(ps, c1), or define it, as def c1, 0, 0, 0, 0 (declared without a "
+     "register: 'Tint')"},
+    {"float4x4 M : register(vs, c0);\ntechnique T { pass P {\n VertexShader = asm {\n   vs_2_0\n"
+     "   dcl_position v0\n   mul r0, v0.x, c0\n   mad oPos, v0.y, c4, r0\n }; } }",
+     7,
+     "the vertex shader reads c4, which no parameter is bound to and no def defines: bind one, as "
+     "float4 Name : register(vs, c4), or define it, as def c4, 0, 0, 0, 0"},
+    {"texture T;\nsampler S : register(s0) = sampler_state { Texture = <T>; };\n"
+     "technique X { pass P {\n PixelShader = asm {\n   ps_2_0\n   dcl t0\n   dcl_2d s1\n"
+     "   texld r0, t0, s1\n   mov oC0, r0\n }; } }",
+     8,
+     "the pixel shader reads s1, which no sampler is bound to: declare one, as sampler Name : "
+     "register(s1) = sampler_state { Texture = <Name>; };"},
+    {"technique T { pass P {\n VertexShader = asm {\n   vs_2_0\n   dcl_position v0\n"
+     "   mov r0, v0\n   rep i0\n     add r0, r0, v0\n   endrep\n   mov oPos, r0\n }; } }",
+     6, "the vertex shader reads i0, which no defi defines: define it, as defi i0, 1, 0, 0, 0"},
+    {"technique T { pass P {\n VertexShader = asm {\n   vs_2_0\n   dcl_position v0\n"
+     "   mov r0, v0\n   if b0\n     add r0, r0, v0\n   endif\n   mov oPos, r0\n }; } }",
+     6, "the vertex shader reads b0, which no defb defines: define it, as defb b0, true"},
+    {"float4 Tint : register(ps, c1);\ntechnique T { pass P {\n PixelShader = asm {\n   ps_2_0\n"
+     "   def c1, 1, 1, 1, 1\n   mov oC0, c1\n }; } }",
+     5,
+     "def c1 replaces 'Tint', which is bound to c1 of the pixel shader: define the constant in a "
+     "register no parameter is bound to"},
+    // Standard HLSL, which is not compiled here.
+    {"technique T { pass P {\n PixelShader = compile ps_2_0 Main(); } }", 2,
+     "'compile' is HLSL: shaders are written in assembly here, as PixelShader = asm { ps_2_0 ... "
+     "};"},
+    {"sampler S : register(s0);\nfloat4 Main(float2 uv : TEXCOORD0) : COLOR {\n"
+     "  return tex2D(S, uv);\n}",
+     2,
+     "'Main(...)' is an HLSL function: shaders are written in assembly here, as pixelshader Main "
+     "= asm { ps_2_0 ... };"},
+    {"\nvoid Shade(out float4 color : COLOR) { }", 2,
+     "'Shade(...)' is an HLSL function: shaders are written in assembly here, as pixelshader Shade "
+     "= asm { ps_2_0 ... };"},
+    {"sampler S : register(s0);\ntechnique T { pass P {\n PixelShader = asm {\n   ps_2_0\n"
+     "   return tex2D(S, t0);\n }; } }",
+     5,
+     "'tex2D(...)' is HLSL: shaders are written in assembly here (a sampler is read as texld r0, "
+     "t0, s0)"},
 };
 
 TEST(FxCompiler, ReportsEachErrorWithItsLine) {
