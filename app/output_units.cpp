@@ -34,10 +34,12 @@ HRESULT CheckWindowedFormat(CD3DScreensaver& saver, UINT adapterIndex, const Dev
   return S_OK;
 }
 
-const DeviceInfo* WindowedDevice(const AdapterInfo& adapter) {
+// The HAL device unless hardware is disabled, otherwise the software device: only usable
+// devices are listed, so an adapter without a usable HAL device gets the software one.
+DeviceInfo* UnitDevice(AdapterInfo& adapter, bool windowed) {
   for (UINT i = 0; i < adapter.deviceCount; ++i) {
-    const DeviceInfo& device = adapter.devices[i];
-    if (!device.canRenderWindowed) continue;
+    DeviceInfo& device = adapter.devices[i];
+    if (windowed && !device.canRenderWindowed) continue;
     if (device.deviceType == D3DDEVTYPE_HAL && adapter.disableHardware) continue;
     return &device;
   }
@@ -45,8 +47,8 @@ const DeviceInfo* WindowedDevice(const AdapterInfo& adapter) {
 }
 
 HRESULT CreateWindowedUnit(CD3DScreensaver& saver, OutputUnit& unit) {
-  const AdapterInfo& adapter = *saver.adapters[unit.adapterIndex];
-  const DeviceInfo* device = WindowedDevice(adapter);
+  AdapterInfo& adapter = *saver.adapters[unit.adapterIndex];
+  const DeviceInfo* device = UnitDevice(adapter, true);
   if (!device) return saver_error::NoHardwareDevice;
 
   D3DFORMAT candidates[1 + sizeof WindowedFormats / sizeof WindowedFormats[0]];
@@ -79,15 +81,6 @@ HRESULT CreateWindowedUnit(CD3DScreensaver& saver, OutputUnit& unit) {
                                       behavior, &pp, &unit.device);
 }
 
-DeviceInfo* FullScreenDevice(AdapterInfo& adapter) {
-  for (UINT i = 0; i < adapter.deviceCount; ++i) {
-    DeviceInfo& device = adapter.devices[i];
-    const bool hardware = device.deviceType == D3DDEVTYPE_HAL;
-    if (hardware != static_cast<bool>(adapter.disableHardware)) return &device;
-  }
-  return nullptr;
-}
-
 void FullScreenPresentParameters(CD3DScreensaver& saver, const AdapterInfo& adapter,
                                  const ModeEntry& mode, D3DPRESENT_PARAMETERS& pp) {
   pp = D3DPRESENT_PARAMETERS{};
@@ -112,7 +105,7 @@ void StoreWorkingMode(CD3DScreensaver& saver, UINT monitorIndex) {
 
 HRESULT CreateFullScreenUnit(CD3DScreensaver& saver, OutputUnit& unit) {
   AdapterInfo& adapter = *saver.adapters[unit.adapterIndex];
-  DeviceInfo* device = FullScreenDevice(adapter);
+  DeviceInfo* device = UnitDevice(adapter, false);
   if (!device) return saver_error::NoHardwareDevice;
   device->chosenMode = ChooseFullScreenMode(*device, adapter);
   unit.deviceType = device->deviceType;
@@ -193,7 +186,8 @@ RECT UnionOfUnitMonitors(const CD3DScreensaver& saver) {
 }
 
 // A device that reports it can be reset: release what does not survive, Reset, restore.
-// A failure leaves the saver in error mode with its own code; the unit is not drawn on.
+// A failure enters error mode with the code left as it is, so the box shows the generic text;
+// the unit is not drawn on.
 bool ResetUnit(CD3DScreensaver& saver, OutputUnit& unit) {
   if (saver.windowed) {
     AdapterInfo& adapter = *saver.adapters[unit.adapterIndex];
@@ -205,7 +199,7 @@ bool ResetUnit(CD3DScreensaver& saver, OutputUnit& unit) {
   }
   if (FAILED(unit.device->Reset(&unit.presentParameters)) ||
       FAILED(saver.RestoreDeviceResources())) {
-    saver.EnterErrorMode(saver_error::ResetFailed);
+    saver.EnterErrorMode(saver.errorCode);
     return false;
   }
   unit.restored = TRUE;
@@ -271,10 +265,10 @@ int RenderFrame(CD3DScreensaver& saver) {
     if (!unit.device) continue;
     const HRESULT level = saver.platform.TestCooperativeLevel(unit.device);
     if (level == D3DERR_DEVICELOST) return 0;
-    if (level == D3DERR_DEVICENOTRESET && !ResetUnit(saver, unit)) return 0;
+    if (level == D3DERR_DEVICENOTRESET && !ResetUnit(saver, unit)) continue;
+    // A unit entering error mode (a show that could not load) leaves the others their frame;
+    // the box takes over from the next one.
     saver.RenderUnit();
-    // Entering error mode (a show that could not load) ends the frame: the box takes over.
-    if (saver.errorMode) return 0;
   }
   for (int i = 0; i < saver.unitCount; ++i) {
     SelectOutputUnit(saver, i);

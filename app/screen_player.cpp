@@ -77,5 +77,9 @@ void ScreenPlayer::RestoreDeviceObjects() {
 void ScreenPlayer::ReleaseDeviceObjects() {
   splash_.Destroy();
   ReleaseAndNull(&splash_.texture);
-  if (loaded_) show_->ReleaseDeviceObjects();
+  if (!loaded_) return;
+  // The show's copy goes with its device, its audio records with it.
+  show_->ReleaseDeviceObjects();
+  playlist_.Clear();
+  loaded_ = false;
 }

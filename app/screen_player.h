@@ -31,7 +31,8 @@ public:
 
   void InvalidateDeviceObjects();
   void RestoreDeviceObjects();
-  // Every object this player made on its device, so the device itself can go.
+  // Every object this player made on its device, so the device itself can go; the show and
+  // its music are forgotten with them.
   void ReleaseDeviceObjects();
 
   bool sceneStarted = false;  // StartScene has run (successfully or not)

@@ -35,6 +35,11 @@ void SoundPlaylist::OnSoundEvent(int eventCode) {
   if (eventCode == CompletedEvent) PlayCurrent();
 }
 
+void SoundPlaylist::Clear() {
+  files_.clear();
+  position_ = 0;
+}
+
 void SoundPlaylist::PlayCurrent() {
   for (size_t tried = 0; tried < files_.size(); ++tried) {
     DataBlob& file = *files_[position_];

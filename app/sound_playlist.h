@@ -33,6 +33,8 @@ public:
   void Start(std::vector<DataBlob*> files);
   // An event of the sound graph: a completed file (EC_COMPLETE) starts the next.
   void OnSoundEvent(int eventCode);
+  // Lets go of the files before their records go; nothing plays until the next Start.
+  void Clear();
 
 private:
   // Plays the file at the current position, or the first after it that can be played; a

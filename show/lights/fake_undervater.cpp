@@ -38,7 +38,11 @@ void FakeUndervater::FrameMove(float t) {
 }
 
 void FakeUndervater::RenderEffect() {
-  ShareReference(&sceneTexture_, EndSceneCapture(false).current);
-  ripple.ApplyEffect(*this);
+  // Only a capture that began is drawn back: after a reset the pair is gone until the next
+  // restore, and the scene drawn straight to the target stays as it is.
+  if (IsCapturing()) {
+    ShareReference(&sceneTexture_, EndSceneCapture(false).current);
+    ripple.ApplyEffect(*this);
+  }
   ThePictureView.DrawBars();
 }

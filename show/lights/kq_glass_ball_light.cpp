@@ -192,8 +192,10 @@ void KQ_GlassBallLight::RenderEffect() {
       quad.Draw();
     }
   }
+  // Without the capture pair (after a reset, before the next restore) the picture went straight
+  // to the target, and the ball shows the picture instead.
   IDirect3DTexture9* scene = nullptr;
-  ShareReference(&scene, EndSceneCapture(false).current);
+  ShareReference(&scene, IsCapturing() ? EndSceneCapture(false).current : pictureQuad_.texture);
 
   backgroundQuad_.BindScreenVertices();
   backgroundQuad_.Draw();

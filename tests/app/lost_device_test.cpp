@@ -1,6 +1,7 @@
 // A device that is lost and then can be reset: the frame is abandoned while it is lost, the
 // show's objects that do not survive a Reset are released first and restored after it, and
-// the show goes on. A Reset that fails puts the saver into error mode and draws nothing.
+// the show goes on. A Reset that fails puts the saver into error mode with the generic text and
+// draws nothing.
 #include <gtest/gtest.h>
 
 #include "app/saver_codes.h"
@@ -66,7 +67,7 @@ TEST(LostDevice, TheProductsOwnPlayerLeavesNothingThatBlocksReset) {
   EXPECT_TRUE(saver.units[0].restored);
 }
 
-TEST(LostDevice, AFailedResetEntersErrorModeWithItsOwnCodeAndDrawsNothing) {
+TEST(LostDevice, AFailedResetShowsTheGenericTextAndDrawsNothing) {
   PlayingTestWindow playing(true);  // the kept default-pool texture blocks the Reset
   StandInMachine& machine = playing.machine;
   RunningSaver& running = playing.running;
@@ -77,10 +78,14 @@ TEST(LostDevice, AFailedResetEntersErrorModeWithItsOwnCodeAndDrawsNothing) {
   machine.scriptedLevels = {D3DERR_DEVICENOTRESET};
   running.RenderFrames(1);
   EXPECT_TRUE(saver.errorMode);
-  EXPECT_EQ(saver_error::ResetFailed, saver.errorCode);
   EXPECT_EQ(1, show.renders) << "the device that was not reset is not drawn on";
   EXPECT_EQ(0, show.restores);
   EXPECT_FALSE(saver.units[0].restored);
+  UpdateErrorDisplay(saver);
+  wchar_t generic[400] = {};
+  LoadStringW(saver.instance, GenericErrorStringId, generic, 400);
+  ASSERT_NE(L'\0', generic[0]);
+  EXPECT_STREQ(generic, saver.errorText) << std::hex << saver.errorCode;
 }
 
 }  // namespace

@@ -53,6 +53,18 @@ uint32_t ScreenColorWhileRendering(RunningSaver& running, const RECT& rect, D3DC
   return color;
 }
 
+// The same for a saver whose loop has stopped drawing: only the messages are handled.
+uint32_t ScreenColorOnceShown(const RECT& rect, D3DCOLOR expected) {
+  uint32_t color = 0;
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    color = ScreenColorAtCentre(rect);
+    if (color == (expected & 0xFFFFFF)) break;
+    PumpMessages();
+    Sleep(50);
+  }
+  return color;
+}
+
 uint32_t Rgb(D3DCOLOR color) { return color & 0xFFFFFF; }
 
 TEST(OutputUnits, NineMonitorsPlayNineCopiesOfTheShow) {
@@ -126,6 +138,48 @@ TEST(OutputUnits, MonitorsWithoutAUnitStayBlack) {
         << c.name;
     EXPECT_EQ(0u, ScreenColorAtCentre(saver.monitors[1].screenRect)) << c.name;
   }
+}
+
+// The help texts promise a software renderer where the hardware cannot run the show.
+TEST(OutputUnits, AnAdapterWithoutAUsableHardwareDevicePlaysOnItsSoftwareDevice) {
+  const struct {
+    const char* mode;
+    const wchar_t* commandLine;
+  } cases[] = {{"test window", L"saver.scr /t"}, {"full screen", L"saver.scr /s"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    std::vector<StandInAdapter> adapters = OneAdapterPerMonitor(1);
+    adapters[0].withoutHardwareDevice = true;
+    StandInMachine machine(TiledMonitors(1), adapters);
+    RunningSaver running(machine, c.commandLine);
+    CMoireScreensaver& saver = running.saver;
+    ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
+    ASSERT_FALSE(saver.adapters[0]->hardwareUsable);
+    running.StartDevices();
+    ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
+    ASSERT_EQ(1, saver.unitCount);
+    EXPECT_EQ(D3DDEVTYPE_SW, saver.units[0].deviceType);
+    running.RenderFrames(3);
+    EXPECT_EQ(1, running.shows[0]->renders);
+  }
+}
+
+// The second monitor's show fails in the frame where the first one draws its first picture:
+// that picture still reaches the first monitor.
+TEST(OutputUnits, AUnitEnteringErrorModeLeavesTheOthersTheirFrame) {
+  StandInMachine machine(TiledMonitors(2), OneAdapterPerMonitor(2));
+  RecordingShowOptions options;
+  options.throwingMoveShow = 1;
+  RunningSaver running(machine, L"saver.scr /s", options);
+  CMoireScreensaver& saver = running.saver;
+  running.StartDevices();
+  running.RenderFrames(3);  // splash, load, the first frame of the show
+  ASSERT_TRUE(saver.errorMode);
+  EXPECT_EQ(1, running.shows[0]->renders);
+  EXPECT_EQ(0, running.shows[1]->renders);
+  EXPECT_EQ(Rgb(RecordingShowColor(0)),
+            ScreenColorOnceShown(saver.monitors[0].screenRect, RecordingShowColor(0)))
+      << "the first monitor's frame was presented";
 }
 
 TEST(OutputUnits, CleanupReleasesEveryDeviceObjectAndDirect3DOnce) {

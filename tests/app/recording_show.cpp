@@ -11,8 +11,11 @@ void ReleaseTexture(IDirect3DTexture9*& texture) {
 
 class RecordingShow : public ShowPlayback {
 public:
-  RecordingShow(std::shared_ptr<ShowRecord> record, RecordingShowOptions options, D3DCOLOR color)
-      : record_(std::move(record)), options_(options), color_(color) {}
+  RecordingShow(std::shared_ptr<ShowRecord> record, RecordingShowOptions options, size_t index)
+      : record_(std::move(record)),
+        options_(options),
+        color_(RecordingShowColor(index)),
+        throwsOnMove_(options.throwingMoveShow == static_cast<int>(index)) {}
 
   void Select(IDirect3DDevice9* device) override { device_ = device; }
 
@@ -23,7 +26,10 @@ public:
     if (SUCCEEDED(options_.loadResult)) MakeTexture();
     return options_.loadResult;
   }
-  void FrameMove(float) override { ++record_->frameMoves; }
+  void FrameMove(float) override {
+    if (throwsOnMove_) throw std::runtime_error("show failed while playing");
+    ++record_->frameMoves;
+  }
   void Render() override {
     ++record_->renders;
     device_->Clear(0, nullptr, D3DCLEAR_TARGET, color_, 1.0f, 0);
@@ -57,6 +63,7 @@ private:
   std::shared_ptr<ShowRecord> record_;
   RecordingShowOptions options_;
   D3DCOLOR color_;
+  bool throwsOnMove_;
   IDirect3DDevice9* device_ = nullptr;
 };
 
@@ -71,7 +78,6 @@ ShowFactory RecordingShows(std::vector<std::shared_ptr<ShowRecord>>& records,
                            RecordingShowOptions options) {
   return [&records, options]() -> std::unique_ptr<ShowPlayback> {
     records.push_back(std::make_shared<ShowRecord>());
-    return std::make_unique<RecordingShow>(records.back(), options,
-                                           RecordingShowColor(records.size() - 1));
+    return std::make_unique<RecordingShow>(records.back(), options, records.size() - 1);
   };
 }

@@ -21,6 +21,7 @@ struct RecordingShowOptions {
   bool throwsOnLoad = false;
   bool holdsDefaultPoolTexture = false;
   bool keepsTextureOnInvalidate = false;  // the fault a Reset must survive
+  int throwingMoveShow = -1;  // the record index of the show whose moves throw, -1 for none
 };
 
 // Each show made records into the next entry of `records` and clears to a colour of its own.

@@ -46,6 +46,31 @@ TEST(ScreenPlayer, StartsTheMusicFromTheTemporaryCopiesAndPlacesThePictures) {
   DeleteFileW(show.music[0].name.c_str());
 }
 
+// The device objects go at the end and in error mode; the show's document goes with them, and
+// a sound event arriving later must not reach into its audio records.
+TEST(ScreenPlayer, ForgetsItsShowAndMusicWithItsDeviceObjects) {
+  std::vector<std::shared_ptr<ShowRecord>> records;
+  RecordingOutput output;
+  ScreenPlayer player(RecordingShows(records)(), output);
+  ShowRecord& show = *records[0];
+  show.music = {DataBlob{L"C:\\Nowhere\\a.wav", {}}, DataBlob{L"C:\\Nowhere\\b.wav", {}}};
+  ASSERT_EQ(S_OK, player.StartScene());
+  player.FrameMove(0.5f);
+  ASSERT_EQ(1u, output.played.size());
+  ASSERT_EQ(1, show.frameMoves);
+
+  player.ReleaseDeviceObjects();
+  EXPECT_EQ(1, show.releases);
+  player.NextSound(1);
+  player.FrameMove(1.0f);
+  player.InvalidateDeviceObjects();
+  player.ReleaseDeviceObjects();
+  EXPECT_EQ(1u, output.played.size()) << "no file of the released show is played";
+  EXPECT_EQ(1, show.frameMoves) << "the released show is not played on";
+  EXPECT_EQ(0, show.invalidates);
+  EXPECT_EQ(1, show.releases) << "the show is released once";
+}
+
 TEST(ScreenPlayer, AShowThatFailsToLoadPlaysNoMusic) {
   std::vector<std::shared_ptr<ShowRecord>> records;
   RecordingShowOptions options;

@@ -53,7 +53,9 @@ public:
   HRESULT WINAPI CheckDeviceType(UINT adapter, D3DDEVTYPE type, D3DFORMAT display,
                                  D3DFORMAT backBuffer, BOOL windowed) override {
     if (!Valid(adapter)) return D3DERR_INVALIDCALL;
-    if (type == D3DDEVTYPE_SW && adapters_[adapter].withoutSoftwareDevice) {
+    const StandInAdapter& standIn = adapters_[adapter];
+    if ((type == D3DDEVTYPE_SW && standIn.withoutSoftwareDevice) ||
+        (type == D3DDEVTYPE_HAL && standIn.withoutHardwareDevice)) {
       return D3DERR_NOTAVAILABLE;
     }
     return real_->CheckDeviceType(RealAdapter, type, display, backBuffer, windowed);

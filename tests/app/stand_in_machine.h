@@ -16,6 +16,7 @@
 struct StandInAdapter {
   std::vector<D3DDISPLAYMODE> modes;  // empty: the real adapter's modes
   bool withoutBumpMapping = false;    // clears D3DTEXOPCAPS_BUMPENVMAP from the caps
+  bool withoutHardwareDevice = false;  // the HAL device type fails every check
   bool withoutSoftwareDevice = false;  // the software device type fails every check
   int monitor = -1;                   // index of the monitor it drives, -1 for none
 };
