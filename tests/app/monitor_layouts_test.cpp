@@ -1,8 +1,9 @@
 // Each monitor lays out and draws its own picture. Stand-in monitors of different sizes and
 // aspects (one portrait), each with a real device of its size, play a show of two slides whose
 // pictures differ in aspect, on a clock the test sets. Every monitor's back buffer is probed
-// where its picture and its letterbox bars must be, on the frame a slide starts and on a later
-// frame, when the other monitors have laid out their own pictures in between.
+// where its picture and its letterbox bars must be, and its view frame for where its picture
+// is mapped, on the frame a slide starts and on a later frame, when the other monitors have laid
+// out their own pictures in between.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -136,6 +137,14 @@ void ExpectEachMonitorShowsItsOwnPicture(CMoireScreensaver& saver,
           << probe.y << "): " << DescribeColor(actual) << ", expected "
           << DescribeColor(probe.expected);
     }
+    // Hit tests and the glyph light work in the back-buffer pixels of the unit's own frame.
+    SelectOutputUnit(saver, static_cast<int>(i));
+    const ScreenQuad& mapped = CurrentViewFrame().pictureQuad;
+    const RECT& picture = monitor.picture[slide];
+    EXPECT_NEAR(picture.left, mapped.Left(), 1) << when << ", " << monitor.name;
+    EXPECT_NEAR(picture.top, mapped.Top(), 1) << when << ", " << monitor.name;
+    EXPECT_NEAR(picture.right, mapped.Right(), 1) << when << ", " << monitor.name;
+    EXPECT_NEAR(picture.bottom, mapped.Bottom(), 1) << when << ", " << monitor.name;
   }
 }
 
