@@ -22,19 +22,23 @@ using testing_support::DescribeColor;
 
 constexpr D3DCOLOR Cleared = 0xFF0000FF;  // what neither picture nor bar covers
 constexpr D3DCOLOR Black = 0xFF000000;    // the bars
+constexpr D3DCOLOR Stripe = 0xFFFFFFFF;   // the left eighth of every picture
 
 struct SlidePicture {
   UINT width, height;
   D3DCOLOR color;
 };
-// A landscape 4:3 picture, then a portrait 3:4 one.
+// A landscape 4:3 picture, then a portrait 3:4 one, each of one colour but for a stripe down its
+// left eighth, which shows where the picture's left edge went when the rest covers the screen.
 const SlidePicture Pictures[] = {{64, 48, 0xFFFF0000}, {48, 64, 0xFF00FF00}};
 constexpr unsigned SlideSeconds = 2;
 
-// Slides of plain lights, each showing one solid picture of Pictures in Fit, without fades; every
-// frame starts from a cleared back buffer, so whatever the layout leaves uncovered shows.
+// Slides of plain lights, each showing one picture of Pictures in the test's position, without
+// fades; every frame starts from a cleared back buffer, so whatever the layout leaves uncovered
+// shows.
 class PictureSlides : public ShowPlayback {
 public:
+  explicit PictureSlides(int position) : position_(position) {}
   ~PictureSlides() override { PictureSlides::ReleaseDeviceObjects(); }
 
   // No resource manager: the pictures are the test's own.
@@ -55,7 +59,8 @@ public:
       slide->SetLight(std::move(light));
       slide->InitSlide();
       IDirect3DTexture9* texture = testing_support::MakeManagedTexture(
-          device_, picture.width, picture.height, [&](UINT, UINT) { return picture.color; });
+          device_, picture.width, picture.height,
+          [&](UINT x, UINT) { return x < picture.width / 8 ? Stripe : picture.color; });
       shown.UsePicture(texture, picture.width, picture.height);
       texture->Release();  // the light holds its own references
       show_->AddSlide(std::move(slide));
@@ -74,26 +79,32 @@ public:
     if (device_) CurrentPictureView().ReleaseDeviceObjects(device_);
   }
   std::vector<DataBlob*> AudioFiles() override { return {}; }
-  // Fit whatever the registry holds: the bars are part of what is probed.
-  void SetPicturePosition(int) override { show_->SetPicturePosition(PositionFit); }
+  // The test's position, whatever the registry holds.
+  void SetPicturePosition(int) override { show_->SetPicturePosition(position_); }
 
 private:
+  int position_;
   IDirect3DDevice9* device_ = nullptr;
   std::unique_ptr<KQ_SlideShow_Light> show_;
 };
 
-// A stand-in monitor and, in its back-buffer pixels, where each slide's picture must sit in Fit.
+// A stand-in monitor and, in its back-buffer pixels, where each slide's picture must sit: in Fit
+// (with bars on the free sides), and in Fill, scaled about its centre until it covers the screen.
 struct Monitor {
   const char* name;
   RECT screenRect;
-  RECT picture[2];  // for Pictures[0] and Pictures[1]
+  RECT fit[2];  // for Pictures[0] and Pictures[1]
+  RECT fill[2];
 };
 const Monitor Wide = {"16:9, 448 x 252", {0, 0, 448, 252},
-                      {{56, 0, 392, 252}, {130, 0, 318, 252}}};  // bars left and right
+                      {{56, 0, 392, 252}, {130, 0, 318, 252}},  // bars left and right
+                      {{0, -42, 448, 294}, {0, -173, 448, 425}}};
 const Monitor Classic = {"4:3, 320 x 240", {448, 0, 768, 240},
-                         {{0, 0, 320, 240}, {70, 0, 250, 240}}};  // no bars for the 4:3 picture
+                         {{0, 0, 320, 240}, {70, 0, 250, 240}},  // no bars for the 4:3 picture
+                         {{0, 0, 320, 240}, {0, -93, 320, 333}}};
 const Monitor Portrait = {"9:16, 216 x 384", {768, 0, 984, 384},
-                          {{0, 111, 216, 273}, {0, 48, 216, 336}}};  // bars above and below
+                          {{0, 111, 216, 273}, {0, 48, 216, 336}},  // bars above and below
+                          {{-148, 0, 364, 384}, {-36, 0, 252, 384}}};
 
 int64_t clockTicks = 0;  // milliseconds
 int64_t TestClock() { return clockTicks; }
@@ -103,12 +114,13 @@ struct Probe {
   D3DCOLOR expected;
 };
 
-// The picture's centre and a point 4 pixels inside each of its edges show the picture; a point 4
-// pixels beyond an edge that leaves room shows a bar.
+// The picture's centre and a point 4 pixels inside each of its edges show the picture (the
+// stripe at the left edge); a point 4 pixels beyond an edge that leaves room shows a bar. Only
+// the probes on the screen are kept.
 std::vector<Probe> ProbesOf(const RECT& picture, D3DCOLOR color, LONG width, LONG height) {
   const LONG cx = (picture.left + picture.right) / 2, cy = (picture.top + picture.bottom) / 2;
   std::vector<Probe> probes = {{cx, cy, color},
-                               {picture.left + 4, cy, color},
+                               {picture.left + 4, cy, Stripe},
                                {picture.right - 5, cy, color},
                                {cx, picture.top + 4, color},
                                {cx, picture.bottom - 5, color}};
@@ -116,12 +128,18 @@ std::vector<Probe> ProbesOf(const RECT& picture, D3DCOLOR color, LONG width, LON
   if (width - picture.right >= 8) probes.push_back({picture.right + 4, cy, Black});
   if (picture.top >= 8) probes.push_back({cx, picture.top - 5, Black});
   if (height - picture.bottom >= 8) probes.push_back({cx, picture.bottom + 4, Black});
-  return probes;
+  std::vector<Probe> onScreen;
+  for (const Probe& probe : probes) {
+    if (probe.x >= 0 && probe.x < width && probe.y >= 0 && probe.y < height) {
+      onScreen.push_back(probe);
+    }
+  }
+  return onScreen;
 }
 
 void ExpectEachMonitorShowsItsOwnPicture(CMoireScreensaver& saver,
-                                         const std::vector<Monitor>& monitors, int slide,
-                                         const char* when) {
+                                         const std::vector<Monitor>& monitors, int position,
+                                         int slide, const char* when) {
   for (size_t i = 0; i < monitors.size(); ++i) {
     const Monitor& monitor = monitors[i];
     const LONG width = monitor.screenRect.right - monitor.screenRect.left;
@@ -129,18 +147,19 @@ void ExpectEachMonitorShowsItsOwnPicture(CMoireScreensaver& saver,
     const std::vector<D3DCOLOR> pixels =
         testing_support::ReadRenderTarget(saver.units[i].device);
     ASSERT_EQ(static_cast<size_t>(width * height), pixels.size()) << monitor.name;
-    for (const Probe& probe :
-         ProbesOf(monitor.picture[slide], Pictures[slide].color, width, height)) {
+    const RECT& shown = position == PositionFit ? monitor.fit[slide] : monitor.fill[slide];
+    for (const Probe& probe : ProbesOf(shown, Pictures[slide].color, width, height)) {
       const D3DCOLOR actual = pixels[static_cast<size_t>(probe.y * width + probe.x)];
       EXPECT_TRUE(testing_support::ColorNear(actual, probe.expected, 1))
           << when << ", slide " << slide << ", " << monitor.name << " at (" << probe.x << ", "
           << probe.y << "): " << DescribeColor(actual) << ", expected "
           << DescribeColor(probe.expected);
     }
-    // Hit tests and the glyph light work in the back-buffer pixels of the unit's own frame.
+    // Hit tests and the glyph light work in the back-buffer pixels of the unit's own frame,
+    // which holds the picture fitted in every position.
     SelectOutputUnit(saver, static_cast<int>(i));
     const ScreenQuad& mapped = CurrentViewFrame().pictureQuad;
-    const RECT& picture = monitor.picture[slide];
+    const RECT& picture = monitor.fit[slide];
     EXPECT_NEAR(picture.left, mapped.Left(), 1) << when << ", " << monitor.name;
     EXPECT_NEAR(picture.top, mapped.Top(), 1) << when << ", " << monitor.name;
     EXPECT_NEAR(picture.right, mapped.Right(), 1) << when << ", " << monitor.name;
@@ -151,11 +170,13 @@ void ExpectEachMonitorShowsItsOwnPicture(CMoireScreensaver& saver,
 TEST(MonitorLayouts, EachMonitorDrawsItsOwnPictureAndBarsThroughEverySlide) {
   struct Case {
     const char* name;
+    int position;
     std::vector<Monitor> monitors;
   };
   const Case cases[] = {
-      {"a wide and a portrait monitor", {Wide, Portrait}},
-      {"a wide, a 4:3 and a portrait monitor", {Wide, Classic, Portrait}},
+      {"fit: a wide and a portrait monitor", PositionFit, {Wide, Portrait}},
+      {"fit: a wide, a 4:3 and a portrait monitor", PositionFit, {Wide, Classic, Portrait}},
+      {"fill: a wide, a 4:3 and a portrait monitor", PositionFill, {Wide, Classic, Portrait}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -169,7 +190,7 @@ TEST(MonitorLayouts, EachMonitorDrawsItsOwnPictureAndBarsThroughEverySlide) {
     }
     StandInMachine machine(rects, adapters);
     RunningSaver running(machine, L"saver.scr /s",
-                         [] { return std::make_unique<PictureSlides>(); });
+                         [&] { return std::make_unique<PictureSlides>(c.position); });
     CMoireScreensaver& saver = running.saver;
     saver.timer = AppTimer({&TestClock, 1000});
     // The back buffers are read after the frame's Present.
@@ -195,7 +216,7 @@ TEST(MonitorLayouts, EachMonitorDrawsItsOwnPictureAndBarsThroughEverySlide) {
       clockTicks = frame.ticks;
       running.RenderFrames(1);
       ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
-      ExpectEachMonitorShowsItsOwnPicture(saver, c.monitors, frame.slide, frame.when);
+      ExpectEachMonitorShowsItsOwnPicture(saver, c.monitors, c.position, frame.slide, frame.when);
     }
   }
 }
