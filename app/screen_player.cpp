@@ -16,6 +16,7 @@ constexpr int SplashResource = 5;
 void ScreenPlayer::Select(IDirect3DDevice9* device) {
   device_ = device;
   CurrentDevice = device;
+  MakeLayoutCurrent(layout_);
   show_->Select(device);
 }
 

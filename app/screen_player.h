@@ -8,6 +8,7 @@
 
 #include "app/show_playback.h"
 #include "app/sound_playlist.h"
+#include "render/picture_layout.h"
 #include "render/textured_quad.h"
 
 class ScreenPlayer {
@@ -16,7 +17,8 @@ public:
                         SoundOutput& sound = GraphSoundOutput())
       : show_(std::move(show)), playlist_(sound) {}
 
-  // The player's unit was selected: `device` is the one it draws with from now on.
+  // The player's unit was selected: `device` is the one it draws with from now on, and the
+  // player's picture layout the one its show lays out and draws with.
   void Select(IDirect3DDevice9* device);
   // First pass: the splash; it is tried again on the next frame when BeginScene fails.
   void ShowSplash();
@@ -44,6 +46,7 @@ private:
   // The loaded show's music files, picture position and first sound.
   void PrepareShow();
 
+  PictureLayout layout_;  // for this unit's back buffer alone; outlives the show
   std::unique_ptr<ShowPlayback> show_;
   SoundPlaylist playlist_;
   TexturedQuad splash_;

@@ -1,6 +1,6 @@
 // The slide show as one screen player sees it: the show's side of the player. A player calls
-// it only for its own output unit, after that unit was selected, so the current device is the
-// one the show's objects belong to.
+// it only for its own output unit, after that unit was selected, so the current device and
+// picture layout are the ones the show's objects belong to.
 #pragma once
 
 #include <windows.h>

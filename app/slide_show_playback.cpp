@@ -4,7 +4,7 @@
 #include <d3dx9.h>
 
 #include "app/show_playback.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "show/project_document.h"
 
 namespace {
@@ -49,7 +49,7 @@ public:
   // The whole copy of the show goes with its device.
   void ReleaseDeviceObjects() override {
     document_ = ProjectDocument();
-    if (device_) ThePictureView.ReleaseDeviceObjects(device_);
+    if (device_) CurrentPictureView().ReleaseDeviceObjects(device_);
   }
 
   std::vector<DataBlob*> AudioFiles() override {

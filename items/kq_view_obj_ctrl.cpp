@@ -4,12 +4,12 @@
 
 #include "document/setting_stream.h"
 #include "items/random_fraction.h"
-#include "render/view_frame.h"
+#include "render/picture_layout.h"
 
 namespace {
 
-float PictureWidth() { return static_cast<float>(TheViewFrame.pictureWidth); }
-float PictureHeight() { return static_cast<float>(TheViewFrame.pictureHeight); }
+float PictureWidth() { return static_cast<float>(CurrentViewFrame().pictureWidth); }
+float PictureHeight() { return static_cast<float>(CurrentViewFrame().pictureHeight); }
 
 // An edge in whole picture pixels, truncated toward zero. Far-out values are held inside int
 // range instead of overflowing; an edge that is not finite at all is left as the rectangle has

@@ -6,8 +6,6 @@
 #include "render/current_device.h"
 #include "render/matrices.h"
 
-PictureView ThePictureView;
-
 namespace {
 
 const D3DCOLOR BarColor = 0xFF000000;

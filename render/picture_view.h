@@ -3,8 +3,9 @@
 // pixels (x right, y down). It also holds the camera's pan and zoom.
 //
 // Layout is pure arithmetic on the picture size, the target size and the back-buffer size;
-// Setup applies it to the current device. One view serves every monitor, but device objects
-// never cross devices: each device has its own four bars, made and drawn only on it.
+// Setup applies it to the current device. Each output unit has a view of its own (see
+// picture_layout.h); device objects never cross devices all the same: each device has its own
+// four bars, made and drawn only on it.
 #pragma once
 
 #include <d3dx9math.h>
@@ -84,5 +85,3 @@ private:
 
   std::map<IDirect3DDevice9*, Bars> deviceBars_;
 };
-
-extern PictureView ThePictureView;

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 #include "render/back_buffer.h"
-
-ViewFrame TheViewFrame;
+#include "render/picture_layout.h"
 
 void ViewFrame::Map(const ScreenQuad& fittedPicture, int w, int h, int picW, int picH,
                     float backBufferWidth, float backBufferHeight) {
@@ -33,6 +32,7 @@ void SetScreenMapping(const ScreenQuad& pictureQuad, int w, int h, int pictureWi
                       int pictureHeight) {
   D3DSURFACE_DESC backBuffer;
   GetBackBufferDesc(backBuffer);
-  TheViewFrame.Map(pictureQuad, w, h, pictureWidth, pictureHeight,
-                   static_cast<float>(backBuffer.Width), static_cast<float>(backBuffer.Height));
+  CurrentViewFrame().Map(pictureQuad, w, h, pictureWidth, pictureHeight,
+                         static_cast<float>(backBuffer.Width),
+                         static_cast<float>(backBuffer.Height));
 }

@@ -6,7 +6,7 @@
 #include "render/back_buffer.h"
 #include "render/clear_bound_surfaces.h"
 #include "render/current_device.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "render/screen_quad.h"
 #include "render/view_frame.h"
 
@@ -49,7 +49,7 @@ void KQ_2D_Light::ReloadPicture() {
 void KQ_2D_Light::InitDeviceObjects() {
   pictureQuad_.CreateQuad();
   ReloadPicture();
-  ThePictureView.ResetBars();
+  CurrentPictureView().ResetBars();
 }
 
 void KQ_2D_Light::RestoreDeviceObjects() {
@@ -87,15 +87,15 @@ void KQ_2D_Light::InvalidateDeviceObjects() {
   if (CurrentDocResManager) CurrentDocResManager->OnLostDevice();
 }
 
-void KQ_2D_Light::RenderEffect() { ThePictureView.DrawBars(); }
+void KQ_2D_Light::RenderEffect() { CurrentPictureView().DrawBars(); }
 
 void KQ_2D_Light::RenderBackground() {
   if (!pictureQuad_.texture) {
     CurrentDevice->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
     return;
   }
-  ThePictureView.SetBaseMatrices();
-  ThePictureView.SetWorld(pictureQuad_.frame.world);
+  CurrentPictureView().SetBaseMatrices();
+  CurrentPictureView().SetWorld(pictureQuad_.frame.world);
   BindTexturedQuadPT(pictureQuad_);
   pictureQuad_.Draw();
 }
@@ -105,7 +105,8 @@ void KQ_2D_Light::FrameMove(float t) { camera.UpdateDrift(t); }
 void KQ_2D_Light::Resize(int width, int height) {
   targetWidth_ = width;
   targetHeight_ = height;
-  ThePictureView.Setup(width, height, pictureQuad_.entry, ThePictureView.position, false);
+  PictureView& view = CurrentPictureView();
+  view.Setup(width, height, pictureQuad_.entry, view.position, false);
   const TextureEntry& picture = pictureQuad_.entry;
   const float w = static_cast<float>(width), h = static_cast<float>(height);
   ScreenQuad fitted = ScreenQuad::FitImage(picture.width, picture.height, w, h);
@@ -116,7 +117,7 @@ void KQ_2D_Light::Resize(int width, int height) {
 
 void KQ_2D_Light::SetPicturePosition(int position) {
   captureRestorePosition_ = position;
-  ThePictureView.Setup(targetWidth_, targetHeight_, pictureQuad_.entry, position, false);
+  CurrentPictureView().Setup(targetWidth_, targetHeight_, pictureQuad_.entry, position, false);
   KQ_2D_Light::Resize(targetWidth_, targetHeight_);
 }
 
@@ -129,18 +130,18 @@ void KQ_2D_Light::DrawFadeQuad(const ColorScreenQuad& quad) { DrawInVertexColour
 
 void KQ_2D_Light::BeginSceneCapture() {
   if (!captureTarget_.HasTextures()) return;
-  captureRestorePosition_ = ThePictureView.position;
+  captureRestorePosition_ = CurrentPictureView().position;
   captureTarget_.Begin(captureTarget_.current);
   capturing_ = true;
-  ThePictureView.Setup(targetWidth_, targetHeight_, pictureQuad_.entry, PositionCaptureStretch,
-                       false);
+  CurrentPictureView().Setup(targetWidth_, targetHeight_, pictureQuad_.entry,
+                             PositionCaptureStretch, false);
 }
 
 PingPongTarget& KQ_2D_Light::EndSceneCapture(bool clear) {
   if (!capturing_) return captureTarget_;
   capturing_ = false;
-  ThePictureView.Setup(targetWidth_, targetHeight_, pictureQuad_.entry, captureRestorePosition_,
-                       false);
+  CurrentPictureView().Setup(targetWidth_, targetHeight_, pictureQuad_.entry,
+                             captureRestorePosition_, false);
   captureTarget_.End();
   if (clear) ClearBoundSurfaces(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF000000, 1.0f, 0);
   return captureTarget_;

@@ -6,7 +6,7 @@
 #include "show/kq_2d_light.h"
 
 #include "render/current_device.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 
 namespace {
 
@@ -23,15 +23,15 @@ void DrawEveryPass(ID3DXEffect* effect, Draw draw) {
   effect->End();
 }
 
-void Place(const KQ_Frame& frame) { ThePictureView.SetWorld(frame.world); }
+void Place(const KQ_Frame& frame) { CurrentPictureView().SetWorld(frame.world); }
 
 }  // namespace
 
 void KQ_2D_Light::PushTargetSize(const PingPongTarget& target, int position) {
-  savedTargets_.push_back({targetWidth_, targetHeight_, ThePictureView.position});
+  savedTargets_.push_back({targetWidth_, targetHeight_, CurrentPictureView().position});
   targetWidth_ = target.width;
   targetHeight_ = target.height;
-  ThePictureView.Setup(targetWidth_, targetHeight_, pictureQuad_.entry, position, true);
+  CurrentPictureView().Setup(targetWidth_, targetHeight_, pictureQuad_.entry, position, true);
 }
 
 void KQ_2D_Light::PopTargetSize() {
@@ -40,7 +40,8 @@ void KQ_2D_Light::PopTargetSize() {
   savedTargets_.pop_back();
   targetWidth_ = saved.width;
   targetHeight_ = saved.height;
-  ThePictureView.Setup(targetWidth_, targetHeight_, pictureQuad_.entry, saved.position, false);
+  CurrentPictureView().Setup(targetWidth_, targetHeight_, pictureQuad_.entry, saved.position,
+                             false);
 }
 
 void KQ_2D_Light::DrawIndexedWithEffect(const KQ_IndexedMesh<DX_V::PT>& mesh,
@@ -65,7 +66,7 @@ void KQ_2D_Light::DrawSpritesWithEffect(const KQ_IndexedMesh<DX_V::PCT>& mesh,
 void KQ_2D_Light::DrawMeshPart(const MeshPart& part) {
   IDirect3DDevice9* device = CurrentDevice;
   const bool blended = part.flag != 0;
-  ThePictureView.SetBaseMatrices();
+  CurrentPictureView().SetBaseMatrices();
   if (blended) device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
   device->SetTexture(0, part.texture);
   part.Bind();
@@ -84,7 +85,7 @@ void KQ_2D_Light::DrawMeshPart(const MeshPart& part) {
 
 void KQ_2D_Light::DrawSprites(const SpriteBatch& sprites) {
   IDirect3DDevice9* device = CurrentDevice;
-  ThePictureView.SetBaseMatrices();
+  CurrentPictureView().SetBaseMatrices();
   Place(sprites.geometry.frame);
   device->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
   device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
@@ -111,7 +112,7 @@ void KQ_2D_Light::DrawSprites(const SpriteBatch& sprites) {
 
 void KQ_2D_Light::DrawMeshFrames(const TexturedIndexedMesh<DX_V::PNT>& mesh) {
   IDirect3DDevice9* device = CurrentDevice;
-  ThePictureView.SetBaseMatrices();
+  CurrentPictureView().SetBaseMatrices();
   device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
   device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
   device->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "document/setting_stream.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ PanZoom KQM_Camera::Advance(float t) {
 
 void KQM_Camera::UpdateDrift(float t) {
   const PanZoom view = Advance(t);
-  ThePictureView.SetPanZoom(view.zoom, view.panX, view.panY);
+  CurrentPictureView().SetPanZoom(view.zoom, view.panX, view.panY);
 }
 
 bool KQM_Camera::RestartDrift() {

@@ -1,8 +1,8 @@
 // The slow drift of a slide's picture. When switched on, the camera zooms the picture in by a
 // fixed factor and glides the visible window from one random pan to the next with a cosine ease,
 // now and then holding still for half a second. It keeps its own clock, which runs at its speed
-// setting, so a slow camera also pauses slowly. Its result goes into the single picture view,
-// which applies it to the picture and to every item placed through the view.
+// setting, so a slow camera also pauses slowly. Its result goes into the current unit's picture
+// view, which applies it to the picture and to every item placed through the view.
 #pragma once
 
 #include <memory>

@@ -7,7 +7,7 @@
 #include "document/first_frame.h"
 #include "document/setting_stream.h"
 #include "items/fullscreen/effect_colour.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_FireFX);
 
@@ -60,8 +60,9 @@ void KQ_FireFX::CreateDeviceObjects(IDirect3DTexture9* const* maskSlot) {
 
 void KQ_FireFX::SetNoiseParameters(EffectCalls& effect, const KQ_Frame& meshFrame) const {
   D3DXMATRIX matrix;
-  effect.SetMatrix("WorldViewProj", *ThePictureView.GetWorldViewProj(&matrix, meshFrame.world));
-  effect.SetMatrix("ViewProj", *ThePictureView.GetViewProj(&matrix));
+  const PictureView& view = CurrentPictureView();
+  effect.SetMatrix("WorldViewProj", *view.GetWorldViewProj(&matrix, meshFrame.world));
+  effect.SetMatrix("ViewProj", *view.GetViewProj(&matrix));
   effect.SetTexture("Noise", noiseTexture_.Get());
   effect.SetTexture("Pattern", patternTexture_.Get());
   const float t = LocalTime();
@@ -74,9 +75,10 @@ void KQ_FireFX::SetNoiseParameters(EffectCalls& effect, const KQ_Frame& meshFram
 void KQ_FireFX::ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) {
   SetNoiseParameters(effect, grid_.frame);
   // While a capture target is drawn the picture fills the target.
-  const bool capturing = ThePictureView.position == PositionCaptureStretch;
-  const float background[2] = {capturing ? 1.0f : ThePictureView.targetPerFittedX,
-                               capturing ? 1.0f : ThePictureView.targetPerFittedY};
+  const PictureView& view = CurrentPictureView();
+  const bool capturing = view.position == PositionCaptureStretch;
+  const float background[2] = {capturing ? 1.0f : view.targetPerFittedX,
+                               capturing ? 1.0f : view.targetPerFittedY};
   float start[3], end[3];
   EffectColour(startColor.Get(), start);
   EffectColour(endColor.Get(), end);

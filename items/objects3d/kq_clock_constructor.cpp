@@ -4,7 +4,7 @@
 #include "items/objects3d/ac_clock_arrow.h"
 #include "items/objects3d/ac_static.h"
 #include "render/matrices.h"
-#include "render/view_frame.h"
+#include "render/picture_layout.h"
 
 namespace {
 
@@ -21,8 +21,8 @@ KQ_Frame* AddHand(KQ_Frame& face, float length, float offset, BYTE hourHand,
 }  // namespace
 
 KQ_ClockConstructor::KQ_ClockConstructor() {
-  clockRectangle.first_extra = TheViewFrame.pictureWidth / 2;
-  clockRectangle.second_extra = TheViewFrame.pictureHeight / 2;
+  clockRectangle.first_extra = CurrentViewFrame().pictureWidth / 2;
+  clockRectangle.second_extra = CurrentViewFrame().pictureHeight / 2;
   meshLink = KQ_MeshFile(70, L"tessaly.dll");
   imageLink = KQ_FileLink3(71, L"tessaly.dll");
   objectSize = 400u;

@@ -6,11 +6,11 @@
 #include "items/objects3d/animation_clock.h"
 #include "items/random_fraction.h"
 #include "render/random_range.h"
-#include "render/view_frame.h"
+#include "render/picture_layout.h"
 
 KQ_SreamAnim::KQ_SreamAnim(const DriftParameters& driftParameters) : params(&driftParameters) {
-  const float width = static_cast<float>(TheViewFrame.pictureWidth);
-  const float height = static_cast<float>(TheViewFrame.pictureHeight);
+  const float width = static_cast<float>(CurrentViewFrame().pictureWidth);
+  const float height = static_cast<float>(CurrentViewFrame().pictureHeight);
   const float x = static_cast<float>(RandomFraction() * width);
   const float y = static_cast<float>(RandomFraction() * height);
   swayFactor = static_cast<float>(RandomFraction() * 2 - 1);
@@ -26,8 +26,8 @@ void KQ_SreamAnim::Animate(KQ_Frame&) {
   step = std::min(std::fabs(clock - lastClock), 0.2f);
   lastClock = clock;
 
-  const float width = static_cast<float>(TheViewFrame.pictureWidth);
-  const float height = static_cast<float>(TheViewFrame.pictureHeight);
+  const float width = static_cast<float>(CurrentViewFrame().pictureWidth);
+  const float height = static_cast<float>(CurrentViewFrame().pictureHeight);
   const float margin = static_cast<float>(params->size.Get()) * 0.5f;
   const float across = swayFactor * static_cast<float>(params->sway.Get()) * 0.02f;
   const float distance = static_cast<float>(params->speed.Get()) * pace * step * 50;

@@ -5,7 +5,7 @@
 #include "items/random_fraction.h"
 #include "items/sprites/particle_pulse.h"
 #include "items/sprites/sprite_lean.h"
-#include "render/view_frame.h"
+#include "render/picture_layout.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_GodRayConstructor);
 
@@ -38,7 +38,7 @@ void KQ_GodRayConstructor::MoveParticle(Particle& particle) {
 
 void KQ_GodRayConstructor::ShapeRay(Particle& particle) const {
   particle.halfWidth = static_cast<float>(size.Get()) * 0.5f;
-  particle.halfHeight = static_cast<float>(TheViewFrame.pictureHeight) * 0.5f;
+  particle.halfHeight = static_cast<float>(CurrentViewFrame().pictureHeight) * 0.5f;
   // Angles a and a + 180 give the same ray.
   const float fromHorizontal = 180.0f - static_cast<float>(angle.Get() % 180);
   particle.up = D3DXVECTOR3(LeanAtAngle(fromHorizontal), 1, 0);

@@ -4,7 +4,7 @@
 #include "items/particle.h"
 #include "items/random_fraction.h"
 #include "items/sprites/sprite_lean.h"
-#include "render/view_frame.h"
+#include "render/picture_layout.h"
 
 REGISTER_DOCUMENT_CLASS(KQ_GrassConstructor);
 
@@ -20,7 +20,7 @@ void KQ_GrassConstructor::InitParticle(Particle& particle) {
 
 void KQ_GrassConstructor::MoveParticle(Particle& particle) {
   // The wave runs across the picture, so a picture without width has no wave to follow.
-  const float width = static_cast<float>(TheViewFrame.pictureWidth);
+  const float width = static_cast<float>(CurrentViewFrame().pictureWidth);
   if (width == 0) return;
   const float wave = scaledTime + particle.velocity.y + 2 * D3DX_PI * particle.position.x / width;
   const float lean = SwayLean(swayAmplitude, wave);

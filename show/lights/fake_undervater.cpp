@@ -1,7 +1,7 @@
 #include "show/lights/fake_undervater.h"
 
 #include "document/class_registry.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 
 REGISTER_DOCUMENT_FAMILY_CLASS(FakeUndervater, KQ_2D_Light);
 
@@ -44,5 +44,5 @@ void FakeUndervater::RenderEffect() {
     ShareReference(&sceneTexture_, EndSceneCapture(false).current);
     ripple.ApplyEffect(*this);
   }
-  ThePictureView.DrawBars();
+  CurrentPictureView().DrawBars();
 }

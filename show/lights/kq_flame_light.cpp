@@ -7,7 +7,7 @@
 #include "document/doc_res_manager.h"
 #include "items/d3dx_effect_calls.h"
 #include "render/current_device.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "show/lights/flame_quad.h"
 
 REGISTER_DOCUMENT_FAMILY_CLASS(KQ_FlameLight, KQ_2D_Light);
@@ -118,6 +118,6 @@ void KQ_FlameLight::RenderEffect() {
     distortion.Draw(*this, scene);
   }
   CurrentDevice->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-  ThePictureView.DrawBars();
+  CurrentPictureView().DrawBars();
   CurrentDevice->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
 }

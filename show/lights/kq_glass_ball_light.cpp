@@ -9,7 +9,7 @@
 #include "document/setting_stream.h"
 #include "render/back_buffer.h"
 #include "render/current_device.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "show/lights/glass_ball_textures.h"
 
 REGISTER_DOCUMENT_FAMILY_CLASS(KQ_GlassBallLight, KQ_2D_Light);
@@ -95,18 +95,18 @@ void KQ_GlassBallLight::DrawSize(float& width, float& height) const {
 
 void KQ_GlassBallLight::Resize(int width, int height) {
   KQ_2D_Light::Resize(width, height);
-  ThePictureView.Setup(width, height, background_, layoutPosition_, false);
+  CurrentPictureView().Setup(width, height, background_, layoutPosition_, false);
   UpdateLensParameters();
   const float w = static_cast<float>(width), h = static_cast<float>(height);
   ScreenQuad fitted = ScreenQuad::FitImage(background_.width, background_.height, w, h);
   if (!pushed_) fitted.ScaleToBackBuffer(w, h);
-  const PictureView& view = ThePictureView;
+  const PictureView& view = CurrentPictureView();
   layout_ = LayOutBackground(fitted, view.panZoom * view.fillOffset * view.fillScale,
                              background_.width, background_.height);
   backgroundQuad_.SetRect(layout_.background);
   for (int i = 0; i < 4; ++i) RewriteBar(bars_[i], layout_.bars[i]);
   UpdateLensParameters();
-  ThePictureView.Setup(width, height, background_, PositionFit, false);
+  CurrentPictureView().Setup(width, height, background_, PositionFit, false);
 }
 
 void KQ_GlassBallLight::FrameMove(float t) {
@@ -177,7 +177,7 @@ void KQ_GlassBallLight::DrawBallStrip() const {
 
 void KQ_GlassBallLight::RenderEffect() {
   if (plainSwitch.Get() != 0) {
-    ThePictureView.DrawBars();
+    CurrentPictureView().DrawBars();
     return;
   }
   IDirect3DDevice9* device = CurrentDevice;

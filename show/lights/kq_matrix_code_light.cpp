@@ -8,7 +8,7 @@
 #include "document/setting_stream.h"
 #include "render/copy_texture.h"
 #include "render/current_device.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "render/view_frame.h"
 
 REGISTER_DOCUMENT_FAMILY_CLASS(KQ_MatrixCodeLight, KQ_2D_Light);
@@ -63,14 +63,14 @@ void KQ_MatrixCodeLight::Write(KQ_IOF_Virtual& stream) const {
 
 void KQ_MatrixCodeLight::RebuildGrid() {
   cursor_ = std::make_unique<GlyphGridCursor>();
-  cursor_->grid = KQ_MatrixCodeGrid::Create(gridSettings_, TheViewFrame.pictureWidth,
-                                            TheViewFrame.pictureHeight);
+  cursor_->grid = KQ_MatrixCodeGrid::Create(gridSettings_, CurrentViewFrame().pictureWidth,
+                                            CurrentViewFrame().pictureHeight);
 }
 
 void KQ_MatrixCodeLight::ResizeBatch() {
   const unsigned cell = static_cast<unsigned>(std::max(gridSettings_.cellSize, 1));
-  const unsigned width = static_cast<unsigned>(std::max(TheViewFrame.pictureWidth, 0));
-  const unsigned height = static_cast<unsigned>(std::max(TheViewFrame.pictureHeight, 0));
+  const unsigned width = static_cast<unsigned>(std::max(CurrentViewFrame().pictureWidth, 0));
+  const unsigned height = static_cast<unsigned>(std::max(CurrentViewFrame().pictureHeight, 0));
   batch_.SetQuadCount(static_cast<int>((height / cell + 1) * (width / cell + 1)));
 }
 
@@ -150,12 +150,12 @@ void KQ_MatrixCodeLight::RenderBackground() {
 void KQ_MatrixCodeLight::UpdateGlyphs(float t) {
   camera.UpdateDrift(t);
   if (!cursor_) return;
-  const ScreenQuad& picture = TheViewFrame.pictureQuad;
+  const ScreenQuad& picture = CurrentViewFrame().pictureQuad;
   const float x0 = picture.Left(), y0 = picture.Top();
   const float kx = (picture.Right() - x0) * 0.5f /
-                   static_cast<float>(std::max(TheViewFrame.pictureWidth, 1));
+                   static_cast<float>(std::max(CurrentViewFrame().pictureWidth, 1));
   const float ky = (picture.Bottom() - y0) * 0.5f /
-                   static_cast<float>(std::max(TheViewFrame.pictureHeight, 1));
+                   static_cast<float>(std::max(CurrentViewFrame().pictureHeight, 1));
   const float cell = static_cast<float>(gridSettings_.cellSize);
 
   GlyphGridCursor& cursor = *cursor_;
@@ -167,7 +167,7 @@ void KQ_MatrixCodeLight::UpdateGlyphs(float t) {
   cursor.grid->StartDrops();
 
   batch_.LockAll();
-  const PictureView& view = ThePictureView;
+  const PictureView& view = CurrentPictureView();
   float zx, zy, sx, sy;
   if (view.position != PositionCaptureStretch) {
     const D3DXMATRIX m = view.panZoom * view.fillOffset * view.fillScale;
@@ -205,7 +205,7 @@ void KQ_MatrixCodeLight::UpdateGlyphs(float t) {
 
 void KQ_MatrixCodeLight::SetPicturePosition(int position) {
   captureRestorePosition_ = position;
-  ThePictureView.Setup(TargetWidth(), TargetHeight(), pictureQuad_.entry, position, false);
+  CurrentPictureView().Setup(TargetWidth(), TargetHeight(), pictureQuad_.entry, position, false);
   KQ_2D_Light::Resize(TargetWidth(), TargetHeight());
   RebuildGrid();
   ResizeBatch();

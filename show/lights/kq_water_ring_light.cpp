@@ -6,7 +6,7 @@
 #include "render/current_device.h"
 #include "render/float_bits.h"
 #include "render/matrices.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "show/lights/water_ring_parameters.h"
 
 REGISTER_DOCUMENT_FAMILY_CLASS(KQ_WaterRingLight, KQ_2D_Light);
@@ -178,7 +178,7 @@ void KQ_WaterRingLight::DrawWater(IDirect3DTexture9* texture) {
   device->SetTransform(D3DTS_WORLD, &waterWorld_);
   // The camera's pan and zoom and the Stretch / Fill scaling of the picture view, carried over
   // from picture pixels to water units about the water's top-left corner.
-  const PictureView& view = ThePictureView;
+  const PictureView& view = CurrentPictureView();
   D3DXMATRIX layout;
   D3DXMatrixMultiply(&layout, &view.fillOffset, &view.fillScale);
   D3DXMatrixMultiply(&layout, &view.panZoom, &layout);
@@ -222,7 +222,7 @@ void KQ_WaterRingLight::RenderEffect() {
     if (IsCapturing()) scene = EndSceneCapture(true).current;
     DrawWater(scene);
   }
-  ThePictureView.DrawBars();
+  CurrentPictureView().DrawBars();
 }
 
 void KQ_WaterRingLight::DrawFadeQuad(const ColorScreenQuad& quad) {

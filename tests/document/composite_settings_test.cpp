@@ -7,7 +7,7 @@
 #include "document/media_direction.h"
 #include "document/media_quad.h"
 #include "document/media_rectangle.h"
-#include "render/view_frame.h"
+#include "render/picture_layout.h"
 #include "tests/document/recording_control.h"
 
 namespace {
@@ -26,13 +26,13 @@ MediaRectangle Rectangle(int left, int right, int top, int bottom) {
 // Hit tests go through the current view frame; each test maps it and puts it back after.
 class MediaRectangleHitTest : public ::testing::Test {
 protected:
-  void SetUp() override { saved_ = TheViewFrame; }
-  void TearDown() override { TheViewFrame = saved_; }
+  void SetUp() override { saved_ = CurrentViewFrame(); }
+  void TearDown() override { CurrentViewFrame() = saved_; }
 
   // A target of w x h units on a back buffer of bw x bh pixels, showing a picture of
   // pw x ph pixels over the whole back buffer.
   static void Map(int w, int h, int pw, int ph, float bw, float bh) {
-    TheViewFrame.Map(ScreenQuad::Rectangle(0, 0, bw, bh), w, h, pw, ph, bw, bh);
+    CurrentViewFrame().Map(ScreenQuad::Rectangle(0, 0, bw, bh), w, h, pw, ph, bw, bh);
   }
 
 private:

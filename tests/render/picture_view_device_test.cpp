@@ -7,7 +7,7 @@
 
 #include "render/color_quad.h"
 #include "render/matrices.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 
 namespace {
 
@@ -70,12 +70,12 @@ TEST_F(PictureViewDeviceTest, ThePictureIsPlacedByPositionWithBarsInFitOnly) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    ThePictureView.ResetBars();
-    ThePictureView.Setup(Width, Height, portrait, c.position, false);
+    CurrentPictureView().ResetBars();
+    CurrentPictureView().Setup(Width, Height, portrait, c.position, false);
     Clear(Blue);
     device->BeginScene();
-    DrawPortraitPicture(ThePictureView);
-    ThePictureView.DrawBars();
+    DrawPortraitPicture(CurrentPictureView());
+    CurrentPictureView().DrawBars();
     device->EndScene();
     EXPECT_COLOR_NEAR(ReadPixel(128, 10), c.top, 1);
     EXPECT_COLOR_NEAR(ReadPixel(32, 128), c.side, 1);
@@ -87,11 +87,11 @@ TEST_F(PictureViewDeviceTest, ThePictureIsPlacedByPositionWithBarsInFitOnly) {
 TEST_F(PictureViewDeviceTest, BarsAreDrawnInFitOnlyAndLeaveTheTextureArgumentsOnTexture) {
   for (int position : {0, 1, 2, 3, 7}) {
     SCOPED_TRACE(position);
-    ThePictureView.Setup(Width, Height, portrait, position, false);
-    ThePictureView.ResetBars();  // bars over the whole back buffer
+    CurrentPictureView().Setup(Width, Height, portrait, position, false);
+    CurrentPictureView().ResetBars();  // bars over the whole back buffer
     Clear(Blue);
     device->BeginScene();
-    ThePictureView.DrawBars();
+    CurrentPictureView().DrawBars();
     device->EndScene();
     const bool drawn = position == PositionFit;
     EXPECT_COLOR_NEAR(ReadPixel(128, 128), drawn ? Black : Blue, 1);
@@ -138,13 +138,14 @@ TEST_F(PictureViewDeviceTest, EachDeviceDrawsOnlyItsOwnBars) {
                                       D3DCREATE_SOFTWARE_VERTEXPROCESSING, &parameters, &other));
 
   CurrentDevice = device;
-  ThePictureView.ResetBars();
+  CurrentPictureView().ResetBars();
   CurrentDevice = other;
-  ThePictureView.ResetBars();
-  ThePictureView.Setup(Width, Height, portrait, PositionFit, false);  // only `other`'s bars move
+  CurrentPictureView().ResetBars();
+  // Only `other`'s bars move.
+  CurrentPictureView().Setup(Width, Height, portrait, PositionFit, false);
 
   for (IDirect3DDevice9* owner : {device, other}) {
-    const PictureView::Bars* bars = ThePictureView.BarsOf(owner);
+    const PictureView::Bars* bars = CurrentPictureView().BarsOf(owner);
     ASSERT_NE(nullptr, bars);
     for (const ColorScreenQuad& bar : *bars) {
       IDirect3DDevice9* creator = nullptr;
@@ -158,19 +159,19 @@ TEST_F(PictureViewDeviceTest, EachDeviceDrawsOnlyItsOwnBars) {
     CurrentDevice = target;
     target->Clear(0, nullptr, D3DCLEAR_TARGET, Blue, 1.0f, 0);
     target->BeginScene();
-    ThePictureView.DrawBars();
+    CurrentPictureView().DrawBars();
     target->EndScene();
   }
   EXPECT_COLOR_NEAR(ReadPixel(128, 128), Black, 1);  // still a bar over the whole back buffer
   EXPECT_COLOR_NEAR(ReadPixelOf(other, 128, 128), Blue, 1);  // between the fitted bars
   EXPECT_COLOR_NEAR(ReadPixelOf(other, 32, 128), Black, 1);
 
-  ThePictureView.ReleaseDeviceObjects(other);
-  EXPECT_EQ(nullptr, ThePictureView.BarsOf(other));
+  CurrentPictureView().ReleaseDeviceObjects(other);
+  EXPECT_EQ(nullptr, CurrentPictureView().BarsOf(other));
   CurrentDevice = other;
   other->Clear(0, nullptr, D3DCLEAR_TARGET, Blue, 1.0f, 0);
   other->BeginScene();
-  ThePictureView.DrawBars();
+  CurrentPictureView().DrawBars();
   other->EndScene();
   EXPECT_COLOR_NEAR(ReadPixelOf(other, 32, 128), Blue, 1);
   CurrentDevice = device;

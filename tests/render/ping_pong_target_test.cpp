@@ -4,7 +4,7 @@
 #include "tests/support/scene_device_test.h"
 
 #include "render/color_screen_quad.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "render/ping_pong_target.h"
 #include "render/textured_quad.h"
 
@@ -155,7 +155,7 @@ TEST_F(PingPongTargetTest, ReleasingInTheMiddleOfACaptureLeavesNothingBehindEith
 }
 
 TEST_F(PingPongTargetTest, TheOtherSceneObjectsSurviveAReset) {
-  ThePictureView.ResetBars();
+  CurrentPictureView().ResetBars();
   ColorScreenQuad fade;
   fade.SetRectAndColor(0, ScreenQuad::FullScreen());
   TexturedQuad splash;

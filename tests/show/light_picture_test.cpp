@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "document/doc_res_manager.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "render/view_frame.h"
 #include "tests/show/show_device_test.h"
 
@@ -53,15 +53,15 @@ TEST_F(LightPictureTest, TakesThePictureOfItsLinkAndFollowsAChangeOfTheLink) {
   light.Resize(Width, Height);
   EXPECT_EQ(red, light.Picture());
   EXPECT_EQ(400u, light.GetPictureWidth());
-  EXPECT_EQ(400, TheViewFrame.pictureWidth);
+  EXPECT_EQ(400, CurrentViewFrame().pictureWidth);
 
   light.pictureLink.Set(second);
   EXPECT_EQ(blue, light.Picture());
   EXPECT_EQ(300u, light.GetPictureWidth());
   EXPECT_EQ(600u, light.GetPictureHeight());
   // Laid out again at the light's size: the tall picture now fits the height.
-  EXPECT_EQ(300, TheViewFrame.pictureWidth);
-  EXPECT_FLOAT_EQ(64, TheViewFrame.pictureQuad.Left());
+  EXPECT_EQ(300, CurrentViewFrame().pictureWidth);
+  EXPECT_FLOAT_EQ(64, CurrentViewFrame().pictureQuad.Left());
 
   light.RestoreDeviceObjects();
   Clear(Black);

@@ -3,7 +3,7 @@
 // the cleared end of a capture on a device without depth buffer.
 #include <gtest/gtest.h>
 
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "tests/show/show_device_test.h"
 
 namespace {
@@ -150,16 +150,17 @@ TEST_F(LightServicesTest, PoppingATargetSizeRestoresTheSizeAndPositionBeforeItsP
   smaller.width = smaller.height = 16;
   light.PushTargetSize(small, PositionCaptureStretch);
   EXPECT_EQ(64, light.TargetWidth());
-  EXPECT_EQ(PositionCaptureStretch, ThePictureView.position);
+  EXPECT_EQ(PositionCaptureStretch, CurrentPictureView().position);
   light.PushTargetSize(smaller, PositionStretch);
   light.PopTargetSize();
   EXPECT_EQ(64, light.TargetWidth());
-  EXPECT_EQ(PositionCaptureStretch, ThePictureView.position);
+  EXPECT_EQ(PositionCaptureStretch, CurrentPictureView().position);
   light.PopTargetSize();
   light.PopTargetSize();  // one pop too many changes nothing
   EXPECT_EQ(static_cast<int>(Width), light.TargetWidth());
   EXPECT_EQ(static_cast<int>(Height), light.TargetHeight());
-  EXPECT_EQ(PositionFit, ThePictureView.position);  // as before the first push, not the last
+  // As before the first push, not the last.
+  EXPECT_EQ(PositionFit, CurrentPictureView().position);
 }
 
 TEST_F(LightServicesTest, AClearedCaptureEndClearsATargetWithoutDepthBuffer) {

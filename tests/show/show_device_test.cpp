@@ -1,6 +1,6 @@
 #include "tests/show/show_device_test.h"
 
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 
 namespace show_testing {
 
@@ -53,7 +53,7 @@ PingPongTarget& LoggingLight::EndSceneCapture(bool clear) {
 void ShowDeviceTest::SetUp() {
   SceneDeviceTest::SetUp();
   Log().clear();
-  ThePictureView.position = PositionFit;
+  CurrentPictureView().position = PositionFit;
 }
 
 IDirect3DTexture9* ShowDeviceTest::SolidTexture(UINT width, UINT height, D3DCOLOR color) {

@@ -6,7 +6,7 @@
 #include "document/class_registry.h"
 #include "document/kq_iof_r.h"
 #include "document/kq_iof_w.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "show/kq_slide_show_light.h"
 #include "tests/show/show_device_test.h"
 
@@ -119,7 +119,8 @@ TEST_F(ShowRenderTest, EachItemThatNeedsTheSceneSeesWhatWasDrawnBeforeIt) {
       EXPECT_EQ(expected, Item(0, i).sceneSeen) << "item " << c.items[i].first;
     }
     EXPECT_FALSE(lights[0]->IsCapturing());
-    EXPECT_EQ(PositionFit, ThePictureView.position);  // the layout is back after the capture
+    // The layout is back after the capture.
+    EXPECT_EQ(PositionFit, CurrentPictureView().position);
   }
 }
 
@@ -184,7 +185,7 @@ TEST_F(ShowRenderTest, ALightAskedToCaptureAfterAResetDrawsOnTheBackBufferInstea
   ASSERT_EQ(D3D_OK, ResetDevice());
   lights[0]->BeginSceneCapture();
   EXPECT_FALSE(lights[0]->IsCapturing());
-  EXPECT_EQ(PositionFit, ThePictureView.position);
+  EXPECT_EQ(PositionFit, CurrentPictureView().position);
   device->BeginScene();
   DrawItems(*lights[0], show->Slides()[0]->Items(), 1);  // the item gets the picture
   device->EndScene();

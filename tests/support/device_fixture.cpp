@@ -91,7 +91,9 @@ D3DCOLOR DeviceTest::ReadPixel(UINT x, UINT y) {
   return result;
 }
 
-std::vector<D3DCOLOR> DeviceTest::ReadBackBuffer() {
+std::vector<D3DCOLOR> DeviceTest::ReadBackBuffer() { return ReadRenderTarget(device); }
+
+std::vector<D3DCOLOR> ReadRenderTarget(IDirect3DDevice9* device) {
   std::vector<D3DCOLOR> pixels;
   IDirect3DSurface9* target = nullptr;
   IDirect3DSurface9* copy = nullptr;
@@ -122,6 +124,24 @@ void DeviceTest::SaveBackBuffer(const wchar_t* name) {
     D3DXSaveSurfaceToFileW(name, D3DXIFF_PNG, target, nullptr, nullptr);
     target->Release();
   }
+}
+
+IDirect3DTexture9* MakeManagedTexture(IDirect3DDevice9* device, UINT width, UINT height,
+                                      const std::function<D3DCOLOR(UINT, UINT)>& texel) {
+  IDirect3DTexture9* texture = nullptr;
+  if (FAILED(device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED,
+                                   &texture, nullptr))) {
+    ADD_FAILURE() << "CreateTexture failed";
+    return nullptr;
+  }
+  D3DLOCKED_RECT locked;
+  texture->LockRect(0, &locked, nullptr, 0);
+  for (UINT y = 0; y < height; ++y) {
+    D3DCOLOR* row = reinterpret_cast<D3DCOLOR*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
+    for (UINT x = 0; x < width; ++x) row[x] = texel(x, y);
+  }
+  texture->UnlockRect(0);
+  return texture;
 }
 
 bool ColorNear(D3DCOLOR actual, D3DCOLOR expected, int tolerance) {

@@ -6,6 +6,7 @@
 #include <d3d9.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace testing_support {
@@ -32,6 +33,15 @@ protected:
   IDirect3DDevice9* device = nullptr;
   HWND window = nullptr;
 };
+
+// The device's render target 0 without alpha, row-major, read back in one copy; empty when it
+// cannot be read.
+std::vector<D3DCOLOR> ReadRenderTarget(IDirect3DDevice9* device);
+
+// A managed A8R8G8B8 texture on `device` whose texel (x, y) is texel(x, y); null (and a test
+// failure) when it cannot be made.
+IDirect3DTexture9* MakeManagedTexture(IDirect3DDevice9* device, UINT width, UINT height,
+                                      const std::function<D3DCOLOR(UINT, UINT)>& texel);
 
 // True when red, green and blue each differ by at most `tolerance` (the back buffer has no alpha).
 bool ColorNear(D3DCOLOR actual, D3DCOLOR expected, int tolerance);

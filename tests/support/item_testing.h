@@ -14,7 +14,7 @@
 #include "document/kq_iof_w.h"
 #include "items/kq_base_sprite_prop.h"
 #include "items/particle_geom_array.h"
-#include "render/view_frame.h"
+#include "render/picture_layout.h"
 
 namespace item_testing {
 
@@ -43,13 +43,14 @@ unsigned int SeedWhere(Predicate wanted, size_t count = 16) {
 class PictureSize {
 public:
   PictureSize(int width, int height)
-      : savedWidth_(TheViewFrame.pictureWidth), savedHeight_(TheViewFrame.pictureHeight) {
-    TheViewFrame.pictureWidth = width;
-    TheViewFrame.pictureHeight = height;
+      : savedWidth_(CurrentViewFrame().pictureWidth),
+        savedHeight_(CurrentViewFrame().pictureHeight) {
+    CurrentViewFrame().pictureWidth = width;
+    CurrentViewFrame().pictureHeight = height;
   }
   ~PictureSize() {
-    TheViewFrame.pictureWidth = savedWidth_;
-    TheViewFrame.pictureHeight = savedHeight_;
+    CurrentViewFrame().pictureWidth = savedWidth_;
+    CurrentViewFrame().pictureHeight = savedHeight_;
   }
 
 private:

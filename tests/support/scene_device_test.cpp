@@ -2,7 +2,7 @@
 
 #include "render/com_references.h"
 #include "render/current_device.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 
 namespace scene_testing {
 
@@ -12,9 +12,9 @@ void SceneDeviceTest::SetUp() {
 }
 
 void SceneDeviceTest::TearDown() {
-  // The shared view's bars hold references on this device; a later test's device may come to
+  // The current view's bars hold references on this device; a later test's device may come to
   // the same address.
-  ThePictureView.ReleaseDeviceObjects(device);
+  CurrentPictureView().ReleaseDeviceObjects(device);
   for (IDirect3DTexture9*& texture : keptTextures_) ReleaseAndNull(&texture);
   keptTextures_.clear();
   CurrentDevice = nullptr;
@@ -23,20 +23,7 @@ void SceneDeviceTest::TearDown() {
 
 IDirect3DTexture9* SceneDeviceTest::MakeTexture(UINT width, UINT height,
                                                 const std::function<D3DCOLOR(UINT, UINT)>& texel) {
-  IDirect3DTexture9* texture = nullptr;
-  if (FAILED(device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED,
-                                   &texture, nullptr))) {
-    ADD_FAILURE() << "CreateTexture failed";
-    return nullptr;
-  }
-  D3DLOCKED_RECT locked;
-  texture->LockRect(0, &locked, nullptr, 0);
-  for (UINT y = 0; y < height; ++y) {
-    D3DCOLOR* row = reinterpret_cast<D3DCOLOR*>(static_cast<BYTE*>(locked.pBits) + y * locked.Pitch);
-    for (UINT x = 0; x < width; ++x) row[x] = texel(x, y);
-  }
-  texture->UnlockRect(0);
-  return texture;
+  return testing_support::MakeManagedTexture(device, width, height, texel);
 }
 
 IDirect3DTexture9* SceneDeviceTest::KeptTexture(UINT width, UINT height,

@@ -16,7 +16,7 @@
 #include "items/fullscreen/kq_water_fx.h"
 #include "items/fullscreen/kq_waves_fx.h"
 #include "render/noise.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "tests/support/fx_testing.h"
 #include "tests/support/recording_effect.h"
 
@@ -346,18 +346,18 @@ TEST(WaterFX, BindsItsBumpTextureEvenWhenThereIsNone) {
   EXPECT_EQ(1, effect.Draws());
 }
 
-// Restores the shared picture view's fields a fire case changes.
+// Restores the current picture view's fields a fire case changes.
 class FireFX : public ::testing::Test {
 protected:
   void SetUp() override {
-    savedPosition_ = ThePictureView.position;
-    savedX_ = ThePictureView.targetPerFittedX;
-    savedY_ = ThePictureView.targetPerFittedY;
+    savedPosition_ = CurrentPictureView().position;
+    savedX_ = CurrentPictureView().targetPerFittedX;
+    savedY_ = CurrentPictureView().targetPerFittedY;
   }
   void TearDown() override {
-    ThePictureView.position = savedPosition_;
-    ThePictureView.targetPerFittedX = savedX_;
-    ThePictureView.targetPerFittedY = savedY_;
+    CurrentPictureView().position = savedPosition_;
+    CurrentPictureView().targetPerFittedX = savedX_;
+    CurrentPictureView().targetPerFittedY = savedY_;
   }
 
 private:
@@ -382,11 +382,11 @@ TEST_F(FireFX, ColoursDensityBrightnessAndNoiseOffsets) {
 }
 
 TEST_F(FireFX, BackgroundScaleIsOneWhileACaptureTargetIsDrawn) {
-  ThePictureView.targetPerFittedX = 1.25f;
-  ThePictureView.targetPerFittedY = 0.8f;
-  ThePictureView.position = PositionFit;
+  CurrentPictureView().targetPerFittedX = 1.25f;
+  CurrentPictureView().targetPerFittedY = 0.8f;
+  CurrentPictureView().position = PositionFit;
   ExpectParameters<KQ_FireFX>({{"on screen", nullptr, "bg_scale_factor", {1.25f, 0.8f}}});
-  ThePictureView.position = PositionCaptureStretch;
+  CurrentPictureView().position = PositionCaptureStretch;
   ExpectParameters<KQ_FireFX>({{"into a capture", nullptr, "bg_scale_factor", {1, 1}}});
 }
 
@@ -403,7 +403,7 @@ TEST_F(FireFX, AlwaysMainAndDrawnOnItsGridPlacedByTheEffect) {
   EXPECT_EQ(&fire.Grid(), effect.calls.back().mesh);
   EXPECT_EQ(nullptr, effect.Last("Scale")) << "the fire has no \"Scale\"";
   D3DXMATRIX expected;
-  ThePictureView.GetWorldViewProj(&expected, fire.Grid().frame.world);
+  CurrentPictureView().GetWorldViewProj(&expected, fire.Grid().frame.world);
   EXPECT_TRUE(ValuesNear(effect.Values("WorldViewProj"),
                          std::vector<float>(&expected._11, &expected._11 + 16)));
 }
@@ -416,8 +416,8 @@ TEST_F(FireFX, NoiseParametersPlaceTheMeshTheyAreGiven) {
   RecordingEffect effect;
   fire.SetNoiseParameters(effect, quadFrame);
   D3DXMATRIX expected, viewProj;
-  ThePictureView.GetWorldViewProj(&expected, quadFrame.world);
-  ThePictureView.GetViewProj(&viewProj);
+  CurrentPictureView().GetWorldViewProj(&expected, quadFrame.world);
+  CurrentPictureView().GetViewProj(&viewProj);
   EXPECT_TRUE(ValuesNear(effect.Values("WorldViewProj"),
                          std::vector<float>(&expected._11, &expected._11 + 16)));
   EXPECT_TRUE(ValuesNear(effect.Values("ViewProj"),

@@ -13,7 +13,7 @@
 #include "items/objects3d/kq_butterfly_constructor.h"
 #include "items/objects3d/kq_clock_constructor.h"
 #include "items/objects3d/kq_leaf_fall_anim.h"
-#include "render/view_frame.h"
+#include "render/picture_layout.h"
 #include "show/kq_2d_light.h"
 #include "tests/items/objects3d/objects3d_testing.h"
 #include "tests/support/document_device_test.h"
@@ -36,15 +36,15 @@ protected:
     light_->InitDeviceObjects();
     light_->Resize(Width, Height);
     light_->RestoreDeviceObjects();
-    ASSERT_GT(TheViewFrame.pictureWidth, 0) << "the pack's picture did not load";
+    ASSERT_GT(CurrentViewFrame().pictureWidth, 0) << "the pack's picture did not load";
   }
   void TearDown() override {
     light_.reset();
     DocumentDeviceTest::TearDown();
   }
 
-  float PictureWidth() const { return static_cast<float>(TheViewFrame.pictureWidth); }
-  float PictureHeight() const { return static_cast<float>(TheViewFrame.pictureHeight); }
+  float PictureWidth() const { return static_cast<float>(CurrentViewFrame().pictureWidth); }
+  float PictureHeight() const { return static_cast<float>(CurrentViewFrame().pictureHeight); }
 
   // One frame of the item over black: update at t, then draw through the light.
   void DrawFrame(KQ_ABObj& item, float t) {

@@ -74,7 +74,7 @@ inline void WriteObjectSection(KQ_IOF_W& w, const ObjectFields& f) {
 }  // namespace objects3d_testing
 
 #include "items/kq_ab_render.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 
 namespace objects3d_testing {
 
@@ -83,12 +83,12 @@ namespace objects3d_testing {
 inline POINT PictureToBackBuffer(float x, float y, UINT width, UINT height) {
   D3DXMATRIX identity;
   D3DXMatrixIdentity(&identity);
-  const D3DXMATRIX world = ThePictureView.ItemTransform(identity);
+  const PictureView& view = CurrentPictureView();
+  const D3DXMATRIX world = view.ItemTransform(identity);
   const D3DVIEWPORT9 viewport = {0, 0, width, height, 0, 1};
   const D3DXVECTOR3 point(x, y, 0);
   D3DXVECTOR3 out;
-  D3DXVec3Project(&out, &point, &viewport, &ThePictureView.projection, &ThePictureView.view,
-                  &world);
+  D3DXVec3Project(&out, &point, &viewport, &view.projection, &view.view, &world);
   return {static_cast<LONG>(out.x), static_cast<LONG>(out.y)};
 }
 

@@ -9,7 +9,7 @@
 #include <typeinfo>
 
 #include "items/sprites/kq_sprite_array_obj.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "show/kq_slide_show_light.h"
 #include "show/project_document.h"
 #include "tests/support/scene_device_test.h"
@@ -20,7 +20,7 @@ class DemoItemsTest : public scene_testing::SceneDeviceTest {
 protected:
   void SetUp() override {
     SceneDeviceTest::SetUp();
-    ThePictureView.position = PositionFit;
+    CurrentPictureView().position = PositionFit;
     document = LoadProjectDocument();
     ASSERT_NE(nullptr, document.root);
     for (const RefHolder<KQ_SlideContainer>& slide : document.root->Slides()) slide->InitSlide();

@@ -10,7 +10,7 @@
 #include "items/sprites/kq_sparkle_constructor.h"
 #include "items/sprites/kq_sprite_array_obj.h"
 #include "items/sprites/kq_stat_obj_constructor.h"
-#include "render/picture_view.h"
+#include "render/picture_layout.h"
 #include "show/kq_2d_light.h"
 #include "tests/support/item_testing.h"
 #include "tests/support/document_device_test.h"
@@ -31,7 +31,7 @@ protected:
   void SetUp() override {
     DocumentDeviceTest::SetUp();
     if (HasFatalFailure()) return;
-    ThePictureView.position = PositionFit;
+    CurrentPictureView().position = PositionFit;
     // A black picture exactly the size of the back buffer: picture pixels are screen pixels.
     ProvidePicture(Picture, Width, Height, [](UINT, UINT) { return 0xFF000000; });
     light = std::make_unique<KQ_2D_Light>();
