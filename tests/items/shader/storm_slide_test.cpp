@@ -1,11 +1,15 @@
 // The built-in demo show's storm slide, from the document this program carries as the saver
 // does: its bolts and bursts are made with the pack's effects and images and the document's
-// gradient, and playing the slide draws lightning and fire over the picture.
+// gradient, its crackle and sheet lightning with the document's sprite images, and playing the
+// slide draws lightning and fire over the picture.
 #include <gtest/gtest.h>
 
 #include "items/shader/kq_explosion_constructor.h"
 #include "items/shader/kq_fx_obj.h"
 #include "items/shader/kq_glowing_obj.h"
+#include "items/sprites/kq_discharge_constructor.h"
+#include "items/sprites/kq_lighting_constructor.h"
+#include "items/sprites/kq_sprite_array_obj.h"
 #include "render/picture_view.h"
 #include "show/project_document.h"
 #include "tests/support/scene_device_test.h"
@@ -59,8 +63,8 @@ protected:
   KQ_SlideContainer* slide_ = nullptr;
 };
 
-TEST_F(StormSlide, HasTwoBoltsAndThreeBurstsWithTheirEffectsAndTextures) {
-  ASSERT_EQ(5u, slide_->Items().size());
+TEST_F(StormSlide, HasTwoBoltsThreeBurstsACrackleAndSheetLightningWithTheirTextures) {
+  ASSERT_EQ(7u, slide_->Items().size());
   for (size_t i = 0; i < 2; ++i) {
     auto* bolt = dynamic_cast<KQ_GlowingObj*>(slide_->Items()[i].Get());
     ASSERT_NE(nullptr, bolt) << i;
@@ -74,6 +78,16 @@ TEST_F(StormSlide, HasTwoBoltsAndThreeBurstsWithTheirEffectsAndTextures) {
     ASSERT_NE(nullptr, burst) << i;
     EXPECT_NE(nullptr, burst->Fx().Effect());
     EXPECT_TRUE(dynamic_cast<KQ_ExplosionConstructor*>(&burst->Fx()));
+  }
+  auto* crackle = dynamic_cast<KQ_SpriteArrayObj*>(slide_->Items()[5].Get());
+  ASSERT_NE(nullptr, crackle);
+  EXPECT_TRUE(dynamic_cast<KQ_DischargeConstructor*>(crackle->settings));
+  EXPECT_EQ(4u, crackle->settings->frameCount) << "a sheet of four crackles";
+  auto* flashes = dynamic_cast<KQ_SpriteArrayObj*>(slide_->Items()[6].Get());
+  ASSERT_NE(nullptr, flashes);
+  EXPECT_TRUE(dynamic_cast<KQ_LightingConstructor*>(flashes->settings));
+  for (KQ_SpriteArrayObj* sprites : {crackle, flashes}) {
+    EXPECT_NE(nullptr, sprites->CurrentFrameTexture()) << "the sprite image was decoded";
   }
 }
 

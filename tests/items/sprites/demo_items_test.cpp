@@ -95,8 +95,10 @@ TEST_F(DemoItemsTest, EveryItemSlideRunsItsSpritesOverThePicture) {
     }
     slideStart += durations.fadeIn + durations.display + durations.fadeOut;
   }
-  EXPECT_GE(itemSlides, 4u);
-  EXPECT_EQ(6u, classes.size()) << "fish, sparkles, rain, mist, birds and grass";
+  EXPECT_EQ(6u, itemSlides) << "five item slides and the storm";
+  EXPECT_EQ(13u, classes.size())
+      << "fish, sparkles, god rays, rain, mist, birds, grass, daisies, seeds, ghosts, the moon, "
+         "sheet lightning and the crackle";
 }
 
 }  // namespace
