@@ -2,17 +2,20 @@
 // an object of every class the three class registries know: while the document loads, every
 // reader in them is stood in for by one that notes its class name and hands on to the real
 // reader, so a class counts only where the document asks for it by name (not where it is only
-// the base section of another class).
+// the base section of another class). Some of its sections are older versions of their classes'.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "document/class_registry.h"
+#include "document/kq_iof_w.h"
 #include "show/kq_2d_light.h"
 #include "show/kq_slide_container.h"
 #include "show/project_document.h"
+#include "tests/support/demo_document_bytes.h"
 #include "tests/support/scene_device_test.h"
 
 namespace {
@@ -88,6 +91,26 @@ TEST_F(DemoShowClasses, TheDocumentHoldsAnObjectOfEveryRegisteredClass) {
   for (const kq_string& name : registered) {
     EXPECT_TRUE(read.count(name)) << "no " << std::string(name.begin(), name.end())
                                   << " in the built-in show";
+  }
+}
+
+TEST(DemoShowSections, HoldsOlderVersionsOfSomeSections) {
+  const std::vector<uint8_t> document = testing_support::DemoDocumentBytes();
+  ASSERT_FALSE(document.empty());
+  struct Section {
+    const wchar_t* className;
+    unsigned long version;
+  };
+  // The moon: a still picture of the first version over sprite properties of version 4.
+  for (const Section& section : {Section{L"KQ_StatObjConstructor", 1},
+                                 Section{L"KQ_BaseSpriteProp", 4}}) {
+    KQ_IOF_W header;
+    WriteSectionHeader(header, section.className, section.version);
+    const std::vector<uint8_t>& bytes = header.Bytes();
+    const std::wstring name = section.className;
+    EXPECT_NE(document.end(),
+              std::search(document.begin(), document.end(), bytes.begin(), bytes.end()))
+        << std::string(name.begin(), name.end()) << " version " << section.version;
   }
 }
 

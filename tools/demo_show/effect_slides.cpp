@@ -38,7 +38,7 @@ const EffectSlide EffectSlides[] = {
      [] {
        auto brush = std::make_unique<KQ_PatternBrushC>();
        brush->patternImage.Store(StainedGlassTile);
-       brush->patternScale.Set(150);  // panes of about 96 pixels on the 1024-pixel picture
+       brush->patternScale.Set(400);  // panes of 256 pixels on the 1024-pixel picture
        return brush;
      }},
     {L"Echo", 3,

@@ -12,9 +12,9 @@
 #include "items/sprites/kq_grass_constructor.h"
 #include "items/sprites/kq_rain_constructor.h"
 #include "items/sprites/kq_sparkle_constructor.h"
-#include "items/sprites/kq_stat_obj_constructor.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/demo_show.h"
+#include "tools/demo_show/older_sections.h"
 #include "tools/demo_show/scenery.h"
 #include "tools/demo_show/slide_building.h"
 #include "tools/demo_show/sprite_pictures.h"
@@ -90,9 +90,9 @@ ItemList Pond() {
   items.push_back(std::move(glints));
   // Sunlight falling slantwise through the firs onto the water.
   auto rays = System<KQ_GodRayConstructor>(GodRay, 6, 90, {0.1f, 0.9f, 0, 1});
-  rays->angle = 75;
+  rays->angle = 105;  // leaning away from the sun at the upper left
   rays->additive = 1;
-  rays->transparency.Set(45);
+  rays->transparency.Set(55);
   Pulse(*rays, 0.12f, 0.1f, 0.7f);
   items.push_back(std::move(rays));
   return items;
@@ -139,9 +139,9 @@ ItemList WindyMeadow() {
     unsigned int rotation;
     D3DCOLOR tint;  // colour reference
   };
-  const Daisy daisies[] = {{150, 140, 4, 0xFFFFFF},  {120, 330, 357, 0xE8D8FF},
-                           {170, 560, 2, 0xFFFFFF},  {110, 720, 355, 0xD8F0FF},
-                           {140, 900, 3, 0xFFFFFF}};
+  const Daisy daisies[] = {{230, 140, 4, 0xFFFFFF},  {190, 330, 357, 0xE8D8FF},
+                           {260, 560, 2, 0xFFFFFF},  {180, 720, 355, 0xD8F0FF},
+                           {220, 900, 3, 0xFFFFFF}};
   for (const Daisy& daisy : daisies) {
     // The stem's foot a little below the picture's bottom edge.
     auto flower = Placed<KQ_FlowerConstructor>(Flower, daisy.size, daisy.x,
@@ -152,7 +152,7 @@ ItemList WindyMeadow() {
     items.push_back(std::move(flower));
   }
   // Dandelion seeds carried across the picture by the wind.
-  auto seeds = System<KQ_FlowConstructor>(Seed, 24, 26, {0, 1, 0, 1});
+  auto seeds = System<KQ_FlowConstructor>(Seed, 20, 48, {0, 1, 0, 1});
   seeds->angle = 8;
   seeds->flowSpeed = 70;
   seeds->wobbleAmplitude.Set(10);  // 30 pixels a second sideways
@@ -172,7 +172,8 @@ ItemList MoonlitLake() {
   ghosts->transparency.Set(30);
   ghosts->minSizeFactor = 0.7f;
   items.push_back(std::move(ghosts));
-  items.push_back(Placed<KQ_StatObjConstructor>(
+  // The moon in older sections, as an earlier maker stored a still picture.
+  items.push_back(Placed<FirstStillPicture>(
       Moon, 150, static_cast<int>(NightLakeMoon.x * PictureHeight),
       static_cast<int>(NightLakeMoon.y * PictureHeight)));
   return items;

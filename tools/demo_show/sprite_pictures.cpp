@@ -147,7 +147,8 @@ Image MakeMoonSprite() {
     const float r = Length(Vec2{x - 64, y - 64});
     const float disc = Fill(r - 34, 1.0f);
     // Grey seas on the face, a little darker towards the rim.
-    const float seas = Smoothstep(0.1f, 0.5f, pack_images::FractalNoise(x / 20, y / 20, 8, 3, 0.5f, 5));
+    const float noise = pack_images::FractalNoise(x / 20, y / 20, 8, 3, 0.5f, 5);
+    const float seas = Smoothstep(0.1f, 0.5f, noise);
     const Rgba face = Scaled(Mix(Hex(0xF6F2DE), Hex(0xB8B8B0), 0.6f * seas), 1 - 0.15f * r / 34);
     const float halo = 0.45f * std::exp(-(r - 34) / 9);
     return WithAlpha(Mix(Hex(0xB8C8E8), face, disc), std::max(disc, Clamp01(halo)));
@@ -162,11 +163,13 @@ Image MakeFlowerSprite() {
   image.Paint([&](float x, float y) {
     const Vec2 p{x, y};
     const float stalk = Fill(pack_images::DistanceToStrokes(p, stem) - 1.4f, 0.8f);
-    const float leaf = Fill(EllipseDistance(pack_images::Rotated(p - Vec2{30, 84}, 0.7f), {8, 3}), 0.8f);
+    const Vec2 onLeaf = pack_images::Rotated(p - Vec2{30, 84}, 0.7f);
+    const float leaf = Fill(EllipseDistance(onLeaf, {8, 3}), 0.8f);
     // Twelve petals round a yellow heart.
     const Vec2 d = p - head;
     const float angle = std::atan2(d.y, d.x);
-    const float petals = Fill(Length(d) - 18 * (0.55f + 0.45f * std::fabs(std::cos(6 * angle))), 0.9f);
+    const float petalRadius = 18 * (0.55f + 0.45f * std::fabs(std::cos(6 * angle)));
+    const float petals = Fill(Length(d) - petalRadius, 0.9f);
     const float heart = Fill(Length(d) - 5.5f, 0.8f);
     Rgba colour = Mix(Hex(0x3E7A26), Hex(0xFAFAF4), petals);
     colour = Mix(colour, Hex(0xF2B81E), heart);
@@ -181,7 +184,8 @@ Image MakeSeedSprite() {
     const Vec2 d{x - 12, y - 12};
     const float r = Length(d);
     // Fine filaments radiating from a small seed, thinning out at their ends.
-    const float filaments = Bump(std::sin(std::atan2(d.y, d.x) * 9.0f), 0.5f) * Smoothstep(11, 3, r);
+    const float filaments =
+        Bump(std::sin(std::atan2(d.y, d.x) * 9.0f), 0.5f) * Smoothstep(11, 3, r);
     const float seed = Fill(r - 1.8f, 0.8f);
     return WithAlpha(Mix(Hex(0xF8F8F0), Hex(0x8A7A5A), seed), Clamp01(0.7f * filaments + seed));
   });

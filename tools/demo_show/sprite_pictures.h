@@ -16,7 +16,7 @@ pack_images::Image MakeFogSprite();      // a soft cloud of mist, 128 x 128
 pack_images::Image MakeGodRaySprite();   // a shaft of sunlight, bright at the top, 32 x 256
 pack_images::Image MakeGhostSprite();    // a pale wisp with a round head and a wavy tail, 64 x 48
 pack_images::Image MakeMoonSprite();     // a full moon in its halo, 128 x 128
-pack_images::Image MakeFlowerSprite();   // a white daisy on its stem, the stem's foot at the bottom, 48 x 128
+pack_images::Image MakeFlowerSprite();   // a white daisy, its stem's foot at the bottom, 48 x 128
 pack_images::Image MakeSeedSprite();     // a dandelion seed's tuft, 24 x 24
 
 }  // namespace demo_show

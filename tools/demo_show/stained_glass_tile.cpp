@@ -19,11 +19,13 @@ pack_images::Image MakeStainedGlassTile() {
     // Distance to the nearest lead strip, which lies on every whole pane line.
     const float toLead =
         std::fmin(std::fmin(inPaneU, 1 - inPaneU), std::fmin(inPaneV, 1 - inPaneV));
-    const float lead = Fill(toLead - 0.035f, 0.012f);
+    const float lead = Fill(toLead - 0.02f, 0.008f);
     const Rgba pane = tints[static_cast<int>(u) % 2 + 2 * (static_cast<int>(v) % 2)];
     const float middle = 1 - Length(Vec2{inPaneU - 0.5f, inPaneV - 0.5f});
-    const Rgba glass = WithAlpha(Scaled(pane, 0.8f + 0.3f * middle), 0.3f);
-    return Mix(glass, WithAlpha(Scaled(Hex(0x403C38), 0.6f + 0.4f * Smoothstep(0.035f, 0.0f, toLead)), 0.95f), lead);
+    const Rgba glass = WithAlpha(Scaled(pane, 0.8f + 0.3f * middle), 0.18f);
+    // The lead catches the light along its middle.
+    const float sheen = 0.6f + 0.4f * Smoothstep(0.02f, 0.0f, toLead);
+    return Mix(glass, WithAlpha(Scaled(Hex(0x403C38), sheen), 0.95f), lead);
   });
   return tile;
 }

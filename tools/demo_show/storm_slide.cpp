@@ -69,7 +69,7 @@ std::unique_ptr<KQ_ExplosionConstructor> Explosion(const Burst& burst) {
 // Flashes of sheet lightning, now here, now there, in the sky between the peaks.
 std::unique_ptr<KQ_LightingConstructor> SheetLightning() {
   auto flashes =
-      SpriteSystem<KQ_LightingConstructor>(LightningSprite, 2, 300, {0.05f, 0.95f, 0, 0.5f});
+      SpriteSystem<KQ_LightingConstructor>(LightningSprite, 3, 300, {0.05f, 0.95f, 0, 0.5f});
   flashes->transparency.Set(20);
   return flashes;
 }
@@ -117,15 +117,15 @@ bool AddStormSlide(KQ_SlideShow_Light& show, KQ_DocResManager& manager,
     CarryPicture(manager, link, std::move(bytes));
   }
 
-  // The bolts over the bursts over the crackle over the sheet lightning.
+  // The crackle over the bolts over the bursts over the distant sheet lightning.
   const Bolt strike = {{260, 0, 0}, {380, 430, 0}, 10};
   ItemList items;
+  items.push_back(Crackle(strike.end));
   items.push_back(Lightning(strike));
   items.push_back(Lightning({{760, 10, 0}, {660, 360, 0}, 8}));
   items.push_back(Explosion({{520, 380, 0}, 260, 0, 900, 11}));
   items.push_back(Explosion({{820, 420, 0}, 200, 1300, 400, 23}));
   items.push_back(Explosion({{200, 460, 0}, 180, 2100, 200, 37}));
-  items.push_back(Crackle(strike.end));
   items.push_back(SheetLightning());
   AddSlide(show, L"Storm over the mountains", {2, 10, 2}, DriftingLight(picture, 108, 30),
            std::move(items));

@@ -52,9 +52,9 @@ Image MakeCrackleSheet() {
       const uint32_t seed = 11 + 7 * frame + arc;
       const float angle = 2 * Pi * (arc + Random01(arc, frame, 13)) / 5;
       const float reach = 16 + 12 * Random01(arc, frame, 17);
-      arcs.push_back(Zigzag({Side / 2.0f, Side / 2.0f},
-                            {Side / 2 + reach * std::cos(angle), Side / 2 + reach * std::sin(angle)},
-                            4, 3, seed));
+      const Vec2 middle{Side / 2.0f, Side / 2.0f};
+      arcs.push_back(
+          Zigzag(middle, middle + Vec2{std::cos(angle), std::sin(angle)} * reach, 4, 3, seed));
     }
     frames.push_back(arcs);
   }

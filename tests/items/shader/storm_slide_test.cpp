@@ -65,7 +65,11 @@ protected:
 
 TEST_F(StormSlide, HasTwoBoltsThreeBurstsACrackleAndSheetLightningWithTheirTextures) {
   ASSERT_EQ(7u, slide_->Items().size());
-  for (size_t i = 0; i < 2; ++i) {
+  auto* crackle = dynamic_cast<KQ_SpriteArrayObj*>(slide_->Items()[0].Get());
+  ASSERT_NE(nullptr, crackle);
+  EXPECT_TRUE(dynamic_cast<KQ_DischargeConstructor*>(crackle->settings));
+  EXPECT_EQ(4u, crackle->settings->frameCount) << "a sheet of four crackles";
+  for (size_t i = 1; i < 3; ++i) {
     auto* bolt = dynamic_cast<KQ_GlowingObj*>(slide_->Items()[i].Get());
     ASSERT_NE(nullptr, bolt) << i;
     EXPECT_NE(nullptr, bolt->Glow().Effect());
@@ -73,16 +77,12 @@ TEST_F(StormSlide, HasTwoBoltsThreeBurstsACrackleAndSheetLightningWithTheirTextu
     EXPECT_NE(nullptr, bolt->Glow().TopTexture());
     EXPECT_TRUE(bolt->GlowTarget().HasTextures());
   }
-  for (size_t i = 2; i < 5; ++i) {
+  for (size_t i = 3; i < 6; ++i) {
     auto* burst = dynamic_cast<KQ_FXObj*>(slide_->Items()[i].Get());
     ASSERT_NE(nullptr, burst) << i;
     EXPECT_NE(nullptr, burst->Fx().Effect());
     EXPECT_TRUE(dynamic_cast<KQ_ExplosionConstructor*>(&burst->Fx()));
   }
-  auto* crackle = dynamic_cast<KQ_SpriteArrayObj*>(slide_->Items()[5].Get());
-  ASSERT_NE(nullptr, crackle);
-  EXPECT_TRUE(dynamic_cast<KQ_DischargeConstructor*>(crackle->settings));
-  EXPECT_EQ(4u, crackle->settings->frameCount) << "a sheet of four crackles";
   auto* flashes = dynamic_cast<KQ_SpriteArrayObj*>(slide_->Items()[6].Get());
   ASSERT_NE(nullptr, flashes);
   EXPECT_TRUE(dynamic_cast<KQ_LightingConstructor*>(flashes->settings));
@@ -100,6 +100,16 @@ TEST_F(StormSlide, PlayingItLightsUpThePicture) {
     const long long lit = Brightness(true), plain = Brightness(false);
     EXPECT_GT(lit, plain + plain / 50) << "at " << t << " s";
   }
+}
+
+// The crackle at the strike point, always lit, and the sheet lightning add light over the rest.
+TEST_F(StormSlide, ItsSpritesAddLightOverTheRest) {
+  Play(0, 2.0f);
+  const long long withSprites = Brightness(true);
+  for (size_t i : {0u, 6u}) {
+    static_cast<KQ_SpriteArrayObj*>(slide_->Items()[i].Get())->settings->count.Set(0);
+  }
+  EXPECT_GT(withSprites, Brightness(true));
 }
 
 }  // namespace
