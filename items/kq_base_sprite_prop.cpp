@@ -8,11 +8,16 @@
 void KQ_BaseSpriteProp::Write(KQ_IOF_Virtual& stream) const {
   WriteSectionHeader(stream, L"KQ_BaseSpriteProp", 6);
   KQ_ViewObjCtrl::Write(stream);
+  WriteVersion4Fields(stream);
+  WriteSettings(stream, flipVertical, mirror, refillOnFrame);
+}
+
+void KQ_BaseSpriteProp::WriteVersion4Fields(KQ_IOF_Virtual& stream) const {
   WriteSettings(stream, count, size, transparency, additive, colour, fadeSpeed, minAlpha,
                 maxAlpha, minSizeFactor, maxSizeFactor, image, secondImage, reservedCount,
                 reservedValue, frameCount, frameRate);
   stream.WriteBool(sheetMode);
-  WriteSettings(stream, sourceKind, flipVertical, mirror, refillOnFrame);
+  WriteSetting(stream, sourceKind);
 }
 
 void KQ_BaseSpriteProp::Read(KQ_IOF_Virtual& stream, unsigned long version) {

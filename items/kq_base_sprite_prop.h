@@ -71,4 +71,8 @@ public:
   std::vector<float> legacyFrameTimes;  // version 1 sections only
   std::list<KQ_EmbeddedData> legacyFrames;
   KQ_EmbeddedData legacySecondImage;
+
+protected:
+  // This level's fields as version 4 stores them; later versions append to them.
+  void WriteVersion4Fields(KQ_IOF_Virtual& stream) const;
 };

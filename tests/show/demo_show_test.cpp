@@ -17,6 +17,7 @@
 #include "show/lights/kq_matrix_code_light.h"
 #include "show/project_document.h"
 #include "tests/show/show_device_test.h"
+#include "tests/support/demo_document_bytes.h"
 #include "tests/support/guarded_bytes.h"
 #include "tools/demo_show/demo_show.h"
 
@@ -24,14 +25,7 @@ namespace {
 
 using namespace show_testing;
 using scene_testing::Black;
-
-// The document bytes of this program's own resource.
-std::vector<uint8_t> DemoDocumentBytes() {
-  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(ProjectDocumentResource), L"DDS");
-  if (!found) return {};
-  const auto* bytes = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
-  return std::vector<uint8_t>(bytes, bytes + SizeofResource(nullptr, found));
-}
+using testing_support::DemoDocumentBytes;
 
 D3DCOLOR Darkened(D3DCOLOR color, float alpha) {
   auto channel = [&](int shift) {

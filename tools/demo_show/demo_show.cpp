@@ -15,10 +15,11 @@ namespace demo_show {
 
 const std::vector<DemoSlide>& DemoSlides() {
   static const std::vector<DemoSlide> slides = {
-      {L"Mountains at dawn", L"mountains_at_dawn.jpg", MakeMountainsAtDawn, 2, 9, 2, 115, 40},
-      {L"Forest lake", L"forest_lake.jpg", MakeForestLake, 2, 9, 2, 120, 35},
-      {L"Meadow", L"meadow.jpg", MakeMeadow, 2, 9, 2, 112, 45},
-      {L"Coast", L"coast.jpg", MakeCoast, 2, 9, 2, 118, 40},
+      {L"Mountains at dawn", L"mountains_at_dawn.jpg", MakeMountainsAtDawn, 2, 7, 2, 115, 40},
+      {L"Forest lake", L"forest_lake.jpg", MakeForestLake, 2, 7, 2, 120, 35},
+      {L"Meadow", L"meadow.jpg", MakeMeadow, 2, 7, 2, 112, 45},
+      {L"Coast", L"coast.jpg", MakeCoast, 2, 7, 2, 118, 40},
+      {L"Night lake", L"night_lake.jpg", MakeNightLake, 2, 7, 2, 115, 35},
   };
   return slides;
 }

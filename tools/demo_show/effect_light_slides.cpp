@@ -71,12 +71,12 @@ std::unique_ptr<KQ_2D_Light> RainRings() {
 
 const std::vector<EffectLightSlide>& EffectLightSlides() {
   static const std::vector<EffectLightSlide> slides = {
-      {L"Meadow in a glass ball", 2, GlassBall, 2, 10, 2},
-      {L"Code rain over the mountains", 0, MatrixCode, 2, 10, 2},
-      {L"Coast under water", 3, Underwater, 2, 10, 2},
-      {L"Hearth at dawn", 0, Flames, 2, 10, 2},
-      {L"Mirror lake", 1, MirrorLake, 2, 10, 2},
-      {L"Rain on the bay", 3, RainRings, 2, 10, 2},
+      {L"Meadow in a glass ball", 2, GlassBall, 2, 8, 2},
+      {L"Code rain over the mountains", 0, MatrixCode, 2, 8, 2},
+      {L"Coast under water", 3, Underwater, 2, 8, 2},
+      {L"Hearth at dawn", 0, Flames, 2, 8, 2},
+      {L"Mirror lake", 1, MirrorLake, 2, 8, 2},
+      {L"Rain on the bay", 3, RainRings, 2, 8, 2},
   };
   return slides;
 }

@@ -17,6 +17,7 @@ namespace demo_show {
 namespace {
 
 const FileLinkKey LatticeTile{L"lattice_tile.png", 1};
+const FileLinkKey StainedGlassTile{L"stained_glass_tile.png", 1};
 
 struct EffectSlide {
   const wchar_t* name;
@@ -31,6 +32,13 @@ const EffectSlide EffectSlides[] = {
        brush->patternImage.Store(LatticeTile);
        brush->patternScale.Set(60);  // 77-pixel tiles on the 1024-pixel picture
        brush->rotation = 15;
+       return brush;
+     }},
+    {L"Coast through stained glass", 3,
+     [] {
+       auto brush = std::make_unique<KQ_PatternBrushC>();
+       brush->patternImage.Store(StainedGlassTile);
+       brush->patternScale.Set(400);  // panes of 256 pixels on the 1024-pixel picture
        return brush;
      }},
     {L"Echo", 3,
@@ -78,10 +86,11 @@ const EffectSlide EffectSlides[] = {
 
 void AddEffectSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager) {
   CarryPicture(manager, LatticeTile, PngBytes(MakeLatticeTile()));
+  CarryPicture(manager, StainedGlassTile, PngBytes(MakeStainedGlassTile()));
   for (const EffectSlide& effect : EffectSlides) {
     ItemList items;
     items.push_back(effect.make());
-    AddSlide(show, effect.name, {1, 8, 1}, DriftingLight(DemoPictureLink(effect.picture), 110, 30),
+    AddSlide(show, effect.name, {1, 7, 1}, DriftingLight(DemoPictureLink(effect.picture), 110, 30),
              std::move(items));
   }
 }

@@ -1,6 +1,6 @@
 // The demo show's slides of the full-screen effects, one per effect item: each lays its effect
-// over one of the show's pictures on a drifting plain light. The pattern brush's tile travels in
-// the document like the pictures.
+// over one of the show's pictures on a drifting plain light. The pattern brushes' tiles travel
+// in the document like the pictures.
 #pragma once
 
 #include "document/doc_res_manager.h"
@@ -11,8 +11,10 @@ namespace demo_show {
 
 // A lattice of gold bars with transparent holes, tiling without seams.
 pack_images::Image MakeLatticeTile();
+// Four panes of softly tinted glass in strips of lead, tiling without seams.
+pack_images::Image MakeStainedGlassTile();
 
-// Appends the effect slides to `show`, and the tile's file to `manager`.
+// Appends the effect slides to `show`, and the tiles' files to `manager`.
 void AddEffectSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager);
 
 }  // namespace demo_show

@@ -1,5 +1,7 @@
-// A forest lake on a bright afternoon: two rows of firs line the far shore under a hill, and the
-// still water mirrors them with the clouds; reeds stand in the near left corner.
+// A forest lake: two rows of firs line the far shore under a hill, and the still water mirrors
+// them with the sky; reeds stand in the near left corner. By day the sky is a bright afternoon
+// with clouds; by night it is starry, moonlit at the right (the moon itself is a sprite of its
+// slide), and the land is dark and blue.
 #include <cmath>
 
 #include "tools/demo_show/demo_pictures.h"
@@ -28,9 +30,20 @@ const Sky AfternoonSky = {
     41,
 };
 
-const std::vector<Range> Hills = {
-    {0.17f, 0.10f, 1.6f, false, 37, Hex(0x6E8EA8), 0.45f, 0.0f, {}},
-    {0.10f, 0.12f, 2.4f, false, 43, Hex(0x3E6A58), 0.25f, 0.0f, {}},
+// The glow lies round the moon sprite's place on the night lake's slide.
+const Sky NightSky = {
+    {Hex(0x040814), Hex(0x0A1630), Hex(0x1A2C50), Hex(0x2E4068)},
+    Horizon,
+    {NightLakeMoon.x, NightLakeMoon.y},
+    0.0f,
+    Hex(0xFFFFFF),
+    Hex(0x8CA0C8),
+    0.45f,
+    0.2f,
+    3.0f,
+    Hex(0x46587A),
+    Hex(0x141C30),
+    41,
 };
 
 struct TreeRow {
@@ -41,9 +54,43 @@ struct TreeRow {
   Rgba colour;
 };
 
-const TreeRow Rows[] = {
-    {0.011f, 0.075f, Horizon - 0.012f, 47, Hex(0x2F5A48)},
-    {0.016f, 0.13f, Horizon + 0.002f, 53, Hex(0x1A3A2A)},
+// One time of day: the sky, the shore's colours and the water's.
+struct LakeLight {
+  const Sky& sky;
+  std::vector<Range> hills;
+  TreeRow rows[2];
+  Rgba distance, rimLight;  // of the hills
+  Rgba deep, glitter;       // of the water
+  Rgba reeds;
+  float stars;              // share of the sky's cells that hold a star
+};
+
+const LakeLight Afternoon = {
+    AfternoonSky,
+    {{0.17f, 0.10f, 1.6f, false, 37, Hex(0x6E8EA8), 0.45f, 0.0f, {}},
+     {0.10f, 0.12f, 2.4f, false, 43, Hex(0x3E6A58), 0.25f, 0.0f, {}}},
+    {{0.011f, 0.075f, Horizon - 0.012f, 47, Hex(0x2F5A48)},
+     {0.016f, 0.13f, Horizon + 0.002f, 53, Hex(0x1A3A2A)}},
+    Hex(0xB6CCDA),
+    Hex(0xDCE6C8),
+    Hex(0x1E4050),
+    Hex(0xF4F8FA),
+    Hex(0x2C3A1E),
+    0.0f,
+};
+
+const LakeLight Night = {
+    NightSky,
+    {{0.17f, 0.10f, 1.6f, false, 37, Hex(0x1C2840), 0.45f, 0.0f, {}},
+     {0.10f, 0.12f, 2.4f, false, 43, Hex(0x101C24), 0.25f, 0.0f, {}}},
+    {{0.011f, 0.075f, Horizon - 0.012f, 47, Hex(0x0E1A20)},
+     {0.016f, 0.13f, Horizon + 0.002f, 53, Hex(0x060E10)}},
+    Hex(0x243450),
+    Hex(0x6A80A8),
+    Hex(0x040A14),
+    Hex(0xC8D4F0),
+    Hex(0x04080A),
+    0.05f,
 };
 
 // One row of firs at (x, y): alpha is the cover.
@@ -70,10 +117,23 @@ Rgba Firs(const TreeRow& row, float x, float y) {
   return colour;
 }
 
-Rgba Above(float x, float y) {
-  Rgba colour = SkyColour(AfternoonSky, x, y);
-  colour = OverRanges(colour, Hills, Horizon, x, y, Hex(0xB6CCDA), Hex(0xDCE6C8));
-  for (const TreeRow& row : Rows) colour = Over(Firs(row, x, y), WithAlpha(colour, 1.0f));
+// Stars: in a share of the cells of a fine grid, one small dot at a random place in the cell,
+// of a random brightness.
+float StarLight(float share, float x, float y) {
+  constexpr float Cell = 0.012f;
+  const int i = static_cast<int>(std::floor(x / Cell)), j = static_cast<int>(std::floor(y / Cell));
+  if (Random01(i, j, 79) >= share) return 0.0f;
+  const Vec2 star = {(i + 0.2f + 0.6f * Random01(i, j, 83)) * Cell,
+                     (j + 0.2f + 0.6f * Random01(i, j, 89)) * Cell};
+  const float radius = 0.0008f + 0.0012f * Random01(i, j, 97);
+  return (0.4f + 0.6f * Random01(i, j, 101)) * Fill(Length(Vec2{x, y} - star) - radius, 0.0008f);
+}
+
+Rgba Above(const LakeLight& light, float x, float y) {
+  Rgba colour = SkyColour(light.sky, x, y);
+  if (light.stars > 0.0f) colour = Mix(colour, Hex(0xF0F4FF), StarLight(light.stars, x, y));
+  colour = OverRanges(colour, light.hills, Horizon, x, y, light.distance, light.rimLight);
+  for (const TreeRow& row : light.rows) colour = Over(Firs(row, x, y), WithAlpha(colour, 1.0f));
   return colour;
 }
 
@@ -92,16 +152,19 @@ float ReedCover(float x, float y) {
   return cover;
 }
 
-}  // namespace
-
-Image MakeForestLake() {
-  return Paint([](float x, float y) {
-    Rgba colour = y < Horizon
-                      ? Above(x, y)
-                      : Water(Above, Horizon, x, y, Hex(0x1E4050), AfternoonSky.sun.x,
-                              Hex(0xF4F8FA), 59);
-    return Mix(colour, Hex(0x2C3A1E), ReedCover(x, y));
+Image PaintLake(const LakeLight& light) {
+  const auto above = [&](float x, float y) { return Above(light, x, y); };
+  return Paint([&](float x, float y) {
+    const Rgba colour = y < Horizon ? above(x, y)
+                                    : Water(above, Horizon, x, y, light.deep, light.sky.sun.x,
+                                            light.glitter, 59);
+    return Mix(colour, light.reeds, ReedCover(x, y));
   });
 }
+
+}  // namespace
+
+Image MakeForestLake() { return PaintLake(Afternoon); }
+Image MakeNightLake() { return PaintLake(Night); }
 
 }  // namespace demo_show

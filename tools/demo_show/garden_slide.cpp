@@ -70,7 +70,7 @@ bool AddGardenSlide(KQ_SlideShow_Light& show, KQ_DocResManager& manager,
   items.push_back(Butterflies());
   items.push_back(Leaves(std::move(leaf)));
   items.push_back(Clock());
-  AddSlide(show, L"Butterflies, a clock and falling leaves", {2, 12, 2},
+  AddSlide(show, L"Butterflies, a clock and falling leaves", {2, 10, 2},
            DriftingLight(picture, 108, 30), std::move(items));
   return true;
 }

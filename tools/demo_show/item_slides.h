@@ -1,6 +1,7 @@
 // The demo show's item slides: the sprite particle systems running over the show's pictures (a
-// pond with fish and glints on the water, rain on the coast, birds and mist at dawn, a meadow
-// of grass in the wind). Their sprite images are painted at build time and travel in the
+// pond with fish, glints on the water and sunbeams through the firs, rain on the coast, birds
+// and mist at dawn, a meadow of grass, daisies and dandelion seeds in the wind, the moon and
+// ghosts over the night lake). Their sprite images are painted at build time and travel in the
 // document as PNG files with alpha.
 #pragma once
 

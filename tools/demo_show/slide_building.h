@@ -31,6 +31,25 @@ using ItemList = std::vector<std::unique_ptr<KQ_ABObj_Constructor>>;
 void AddSlide(KQ_SlideShow_Light& show, const wchar_t* name, SlideTimes times,
               std::unique_ptr<KQ_2D_Light> light, ItemList items = {});
 
+struct Area {
+  float left, right, top, bottom;  // fractions of the picture
+};
+
+// A particle system of `count` sprites of `image`, `size` pixels long, in `area`.
+template <class Settings>
+std::unique_ptr<Settings> SpriteSystem(const FileLinkKey& image, unsigned int count,
+                                       unsigned int size, Area area) {
+  auto settings = std::make_unique<Settings>();
+  settings->image.Store(image);
+  settings->count = count;
+  settings->size = size;
+  settings->leftFraction = area.left;
+  settings->rightFraction = area.right;
+  settings->topFraction = area.top;
+  settings->bottomFraction = area.bottom;
+  return settings;
+}
+
 // `image` as the bytes of a PNG file with its alpha; none when it cannot be encoded.
 std::vector<uint8_t> PngBytes(const pack_images::Image& image);
 

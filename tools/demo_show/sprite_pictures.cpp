@@ -112,4 +112,84 @@ Image MakeFogSprite() {
   return image;
 }
 
+Image MakeGodRaySprite() {
+  Image image(32, 256);
+  image.Paint([](float x, float y) {
+    // Soft across, brightest under the canopy at the top and fading out towards the ground.
+    const float across = Bump(x - 16, 16);
+    const float along = Smoothstep(0, 24, y) * Smoothstep(256, 32, y);
+    return WithAlpha(Hex(0xFFF0C8), across * across * along);
+  });
+  return image;
+}
+
+Image MakeGhostSprite() {
+  Image image(64, 48);
+  image.Paint([](float x, float y) {
+    // A round head at the right trailing a tapering tail that waves, all of it soft-edged.
+    const float head = Length(Vec2{x - 46, y - 20}) - 12;
+    const float along = Clamp01((46 - x) / 42);  // 0 at the head, 1 at the tail's tip
+    const float tailCentre = 20 + 5 * along + 4 * std::sin(along * 7.0f);
+    const float tail = x < 46 ? std::fabs(y - tailCentre) - 12 * (1 - along) : 1e3f;
+    const float shape = std::min(head, tail);
+    const float coverage = Fill(shape, 4.0f) * (1 - 0.7f * along);
+    // Two dark eyes looking ahead.
+    const float eyes = std::max(Fill(Length(Vec2{x - 49, y - 17}) - 2.2f, 0.8f),
+                                Fill(Length(Vec2{x - 54, y - 18}) - 1.8f, 0.8f));
+    return WithAlpha(Mix(Hex(0xE4ECFF), Hex(0x283040), eyes), coverage);
+  });
+  return image;
+}
+
+Image MakeMoonSprite() {
+  Image image(128, 128);
+  image.Paint([](float x, float y) {
+    const float r = Length(Vec2{x - 64, y - 64});
+    const float disc = Fill(r - 34, 1.0f);
+    // Grey seas on the face, a little darker towards the rim.
+    const float noise = pack_images::FractalNoise(x / 20, y / 20, 8, 3, 0.5f, 5);
+    const float seas = Smoothstep(0.1f, 0.5f, noise);
+    const Rgba face = Scaled(Mix(Hex(0xF6F2DE), Hex(0xB8B8B0), 0.6f * seas), 1 - 0.15f * r / 34);
+    const float halo = 0.45f * std::exp(-(r - 34) / 9);
+    return WithAlpha(Mix(Hex(0xB8C8E8), face, disc), std::max(disc, Clamp01(halo)));
+  });
+  return image;
+}
+
+Image MakeFlowerSprite() {
+  Image image(48, 128);
+  const Vec2 head{24, 22};
+  const pack_images::Strokes stem = {{{24, 128}, {22, 90}, {25, 55}, {24, 28}}};
+  image.Paint([&](float x, float y) {
+    const Vec2 p{x, y};
+    const float stalk = Fill(pack_images::DistanceToStrokes(p, stem) - 1.4f, 0.8f);
+    const Vec2 onLeaf = pack_images::Rotated(p - Vec2{30, 84}, 0.7f);
+    const float leaf = Fill(EllipseDistance(onLeaf, {8, 3}), 0.8f);
+    // Twelve petals round a yellow heart.
+    const Vec2 d = p - head;
+    const float angle = std::atan2(d.y, d.x);
+    const float petalRadius = 18 * (0.55f + 0.45f * std::fabs(std::cos(6 * angle)));
+    const float petals = Fill(Length(d) - petalRadius, 0.9f);
+    const float heart = Fill(Length(d) - 5.5f, 0.8f);
+    Rgba colour = Mix(Hex(0x3E7A26), Hex(0xFAFAF4), petals);
+    colour = Mix(colour, Hex(0xF2B81E), heart);
+    return WithAlpha(colour, std::max(std::max(stalk, leaf), std::max(petals, heart)));
+  });
+  return image;
+}
+
+Image MakeSeedSprite() {
+  Image image(24, 24);
+  image.Paint([](float x, float y) {
+    const Vec2 d{x - 12, y - 12};
+    const float r = Length(d);
+    // Fine filaments radiating from a small seed, thinning out at their ends.
+    const float filaments =
+        Bump(std::sin(std::atan2(d.y, d.x) * 9.0f), 0.5f) * Smoothstep(11, 3, r);
+    const float seed = Fill(r - 1.8f, 0.8f);
+    return WithAlpha(Mix(Hex(0xF8F8F0), Hex(0x8A7A5A), seed), Clamp01(0.7f * filaments + seed));
+  });
+  return image;
+}
+
 }  // namespace demo_show

@@ -1,9 +1,12 @@
 #include "tools/demo_show/storm_slide.h"
 
 #include <memory>
+#include <utility>
 
 #include "items/shader/kq_discharge_fx_constructor.h"
 #include "items/shader/kq_explosion_constructor.h"
+#include "items/sprites/kq_discharge_constructor.h"
+#include "items/sprites/kq_lighting_constructor.h"
 #include "tools/demo_show/slide_building.h"
 
 namespace demo_show {
@@ -12,6 +15,8 @@ namespace {
 const FileLinkKey FireGradient{L"fire_gradient.png", 21};
 const FileLinkKey PackNoise{L"tessaly.dll", 8};
 const FileLinkKey PackPlasmaBolt{L"tessaly.dll", 98};
+const FileLinkKey LightningSprite{L"lightning.png", 22};
+const FileLinkKey CrackleSheet{L"crackle.png", 23};
 
 struct Bolt {
   D3DXVECTOR3 start, end;  // picture pixels
@@ -61,6 +66,28 @@ std::unique_ptr<KQ_ExplosionConstructor> Explosion(const Burst& burst) {
   return explosion;
 }
 
+// Flashes of sheet lightning, now here, now there, in the sky between the peaks.
+std::unique_ptr<KQ_LightingConstructor> SheetLightning() {
+  auto flashes =
+      SpriteSystem<KQ_LightingConstructor>(LightningSprite, 3, 300, {0.05f, 0.95f, 0, 0.5f});
+  flashes->transparency.Set(20);
+  return flashes;
+}
+
+// Sparks where a bolt meets the ground, a new crackle about twelve times a second.
+std::unique_ptr<KQ_DischargeConstructor> Crackle(const D3DXVECTOR3& where) {
+  auto crackle = std::make_unique<KQ_DischargeConstructor>();
+  crackle->image.Store(CrackleSheet);
+  crackle->additive = 1;
+  crackle->size = 120;
+  crackle->sheetMode = true;
+  crackle->frameCount = 4;
+  crackle->frameRate = 12;
+  crackle->placement.first_extra = static_cast<int>(where.x);
+  crackle->placement.second_extra = static_cast<int>(where.y);
+  return crackle;
+}
+
 }  // namespace
 
 pack_images::Image MakeFireGradient() {
@@ -79,18 +106,28 @@ pack_images::Image MakeFireGradient() {
 
 bool AddStormSlide(KQ_SlideShow_Light& show, KQ_DocResManager& manager,
                    const FileLinkKey& picture) {
-  std::vector<uint8_t> gradient = PngBytes(MakeFireGradient());
-  if (gradient.empty()) return false;
-  CarryPicture(manager, FireGradient, std::move(gradient));
+  const std::pair<FileLinkKey, pack_images::Image> images[] = {
+      {FireGradient, MakeFireGradient()},
+      {LightningSprite, MakeLightningSprite()},
+      {CrackleSheet, MakeCrackleSheet()},
+  };
+  for (const auto& [link, image] : images) {
+    std::vector<uint8_t> bytes = PngBytes(image);
+    if (bytes.empty()) return false;
+    CarryPicture(manager, link, std::move(bytes));
+  }
 
-  // The bolts over the bursts.
+  // The crackle over the bolts over the bursts over the distant sheet lightning.
+  const Bolt strike = {{260, 0, 0}, {380, 430, 0}, 10};
   ItemList items;
-  items.push_back(Lightning({{260, 0, 0}, {380, 430, 0}, 10}));
+  items.push_back(Crackle(strike.end));
+  items.push_back(Lightning(strike));
   items.push_back(Lightning({{760, 10, 0}, {660, 360, 0}, 8}));
   items.push_back(Explosion({{520, 380, 0}, 260, 0, 900, 11}));
   items.push_back(Explosion({{820, 420, 0}, 200, 1300, 400, 23}));
   items.push_back(Explosion({{200, 460, 0}, 180, 2100, 200, 37}));
-  AddSlide(show, L"Storm over the mountains", {2, 12, 2}, DriftingLight(picture, 108, 30),
+  items.push_back(SheetLightning());
+  AddSlide(show, L"Storm over the mountains", {2, 10, 2}, DriftingLight(picture, 108, 30),
            std::move(items));
   return true;
 }

@@ -105,7 +105,7 @@ TEST_F(DemoEffectSlides, EachEffectSlidePlaysItsEffect) {
     std::printf("%s: up to %d pixels changed\n", name.c_str(), mostChanged);
     EXPECT_GT(mostChanged, 2000);
   }
-  EXPECT_EQ(7, effectSlides);
+  EXPECT_EQ(8, effectSlides);
 }
 
 }  // namespace

@@ -48,8 +48,12 @@ protected:
     return pixels;
   }
 
+  // The sprite systems of a slide drawn straight onto the back buffer; a slide with items drawn
+  // through the scene capture (the storm) has its own test.
   static std::vector<KQ_SpriteArrayObj*> SpritesOf(const KQ_SlideContainer& slide) {
     std::vector<KQ_SpriteArrayObj*> sprites;
+    for (const RefHolder<KQ_ABObj>& item : slide.Items())
+      if (item->NeedsSceneCapture()) return {};
     for (const RefHolder<KQ_ABObj>& item : slide.Items())
       if (auto* system = dynamic_cast<KQ_SpriteArrayObj*>(item.Get())) sprites.push_back(system);
     return sprites;
@@ -95,8 +99,9 @@ TEST_F(DemoItemsTest, EveryItemSlideRunsItsSpritesOverThePicture) {
     }
     slideStart += durations.fadeIn + durations.display + durations.fadeOut;
   }
-  EXPECT_GE(itemSlides, 4u);
-  EXPECT_EQ(6u, classes.size()) << "fish, sparkles, rain, mist, birds and grass";
+  EXPECT_EQ(5u, itemSlides);
+  EXPECT_EQ(11u, classes.size())
+      << "fish, sparkles, god rays, rain, mist, birds, grass, daisies, seeds, ghosts and the moon";
 }
 
 }  // namespace
