@@ -1,6 +1,7 @@
 // The run-time object of the full-screen effects and what it loads, with a resource manager
 // whose maker records requests and makes fake device objects: the effect of the item's link,
-// the mask under its GUID, the pattern and bump images; and what happens without them.
+// the mask under its GUID, the pattern and bump images (a pattern's animated image from the test
+// pack); and what happens without them.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,6 +13,7 @@
 #include "items/fullscreen/kq_underwater_fx.h"
 #include "items/fullscreen/kq_water_fx.h"
 #include "show/kq_slide_container.h"
+#include "tests/document/pack/test_pack_assets.h"
 #include "tests/support/fx_testing.h"
 #include "tests/support/recording_effect.h"
 #include "tests/support/recording_maker.h"
@@ -151,6 +153,25 @@ TEST_F(BrushObject, APatternBrushTakesTheFramesOfItsImage) {
   TestLight light;
   item->Draw(light);
   EXPECT_EQ(1u, light.draws.size());
+}
+
+// A path ending in ".dll" names a pack's animated image: all its frames and their times, not the
+// one picture an ordinary link to a pack would give.
+TEST_F(BrushObject, APatternBrushTakesAnAnimatedImageFromThePackItsPathNames) {
+  for (const wchar_t* pack : {test_pack::PackName, L"DOC_TEST_PACK.DLL"}) {
+    SCOPED_TRACE(doc_res_testing::Narrow(pack));
+    KQ_PatternBrush settings;
+    settings.patternImage.Store({pack, test_pack::AnimatedId});
+    std::unique_ptr<KQ_ABObj> item = settings.CreateObject();
+    const auto& brush = dynamic_cast<const KQ_PatternBrush&>(item->Settings());
+    const TextureList& frames = brush.PatternFrames();
+    ASSERT_EQ(3u, frames.frames.size());
+    for (const auto& frame : frames.frames) EXPECT_NE(nullptr, frame.Get());
+    EXPECT_EQ(test_pack::AnimatedFrameTimes, frames.frameTimes);
+    EXPECT_EQ(static_cast<int>(test_pack::AnimatedEmbeddedFrame.width), frames.width);
+    EXPECT_EQ(static_cast<int>(test_pack::AnimatedEmbeddedFrame.height), frames.height);
+    EXPECT_EQ(0u, brush.FrameIndex());
+  }
 }
 
 TEST_F(BrushObject, APatternBrushWithoutFramesDrawsNothing) {

@@ -242,6 +242,64 @@ TEST_F(ButterflyTest, PitchesUpOnlyBelowAForwardSpeedOf100) {
   EXPECT_NE(fast, poseAt(50));
 }
 
+// A turn of more than 5 degrees banks towards it at 50 degrees per unit of item time, up to 25;
+// once there the bank returns to level at the same rate. The pose of an update uses the bank
+// from before its ramps advance.
+TEST_F(ButterflyTest, BanksIntoATurnAndLevelsOutOnceTheBankIsReached) {
+  struct Case {
+    const char* what;
+    float heading, target;  // rate 350: 35 degrees of heading per update
+    std::vector<float> banks;  // the bank after each update of 0.1
+  } cases[] = {
+      {"turning to a larger heading banks positive", 0, 90,
+       {5, 10, 15, 20, 25, 20, 15, 10, 5, 0, 0}},
+      {"turning to a smaller heading banks negative", 90, 0,
+       {-5, -10, -15, -20, -25, -20, -15, -10, -5, 0, 0}},
+      {"a turn of 5 degrees does not bank", 0, 5, {0, 0, 0}},
+      {"nor does a turn of -5", 5, 0, {0, 0, 0}},
+  };
+  settings.timeStep = 0.1f;
+  for (const Case& c : cases) {
+    butterfly->heading = Ramp{c.heading, c.heading, 350};
+    butterfly->heading.SetTarget(c.target, 350);
+    butterfly->bank = Ramp{0, 0, 50};
+    for (size_t update = 0; update < c.banks.size(); ++update) {
+      Animate();
+      EXPECT_NEAR(c.banks[update], butterfly->bank.current, 1e-4f)
+          << c.what << ", update " << update + 1;
+    }
+  }
+}
+
+// The bank rolls the body about its own length (its z axis, before the tilt and the heading).
+TEST_F(ButterflyTest, TheBankRollsTheBodyAboutItsOwnLength) {
+  auto poseBankedBy = [&](float bank) {
+    butterfly->bank = Ramp{bank, bank, 50};
+    butterfly->flapAngle = 0;
+    Animate();
+    return frame.world;
+  };
+  butterfly->heading = Ramp{30, 30, 350};
+  const D3DXMATRIX level = poseBankedBy(0);
+  const D3DXMATRIX banked = poseBankedBy(25);
+  const float r = D3DXToRadian(25.0f);
+  const struct {
+    const char* what;
+    D3DXVECTOR3 bodyAxis;  // in the body's own frame
+    D3DXVECTOR3 rolled;    // the same axis after the roll, in the body's own frame
+  } axes[] = {
+      {"the length stays", {0, 0, 1}, {0, 0, 1}},
+      {"x rolls towards y", {1, 0, 0}, {std::cos(r), std::sin(r), 0}},
+      {"y rolls towards -x", {0, 1, 0}, {-std::sin(r), std::cos(r), 0}},
+  };
+  for (const auto& axis : axes) {
+    D3DXVECTOR3 expected, actual;
+    D3DXVec3TransformNormal(&expected, &axis.rolled, &level);
+    D3DXVec3TransformNormal(&actual, &axis.bodyAxis, &banked);
+    ExpectNear(expected, actual, 1e-5f, axis.what);
+  }
+}
+
 TEST(ButterflyItemTest, AnInstanceIsABodyWithTwoWings) {
   PictureSize picture(1000, 500);
   KQ_ButterflyConstructor settings;

@@ -198,7 +198,7 @@ TEST_F(LeafTest, TumblesBySpinAndSwingsBySway) {
 }
 
 // The leaf is scaled so that its bounding sphere is `size` across, turned about its own centre
-// and swung on an arm 50 units long (scaled with it) about the placement.
+// and swung on an arm 50 units long about the placement.
 TEST_F(LeafTest, IsScaledToItsSizeAndNeverInfinitely) {
   struct Case {
     unsigned int size;
@@ -213,6 +213,39 @@ TEST_F(LeafTest, IsScaledToItsSizeAndNeverInfinitely) {
     EXPECT_NEAR(c.scale, D3DXVec3Length(&xAxis), 1e-4f) << c.size << " / " << c.radius;
     for (float value : frame.world.m[0]) EXPECT_TRUE(std::isfinite(value));
     EXPECT_TRUE(std::isfinite(frame.world._41) && std::isfinite(frame.world._42));
+  }
+}
+
+// Quarter turns make each step visible. Scale 2 (size 40 over radius 10), placed at (400, 300);
+// the clock stands still, so the angles stay as set and the leaf does not drift.
+TEST_F(LeafTest, TumblesXThenZThenYThenSwingsOnAnUnscaledArmAboutYThenX) {
+  const struct Case {
+    const char* what;
+    float tumbleX, tumbleY, tumbleZ, swingY, swingX;
+    D3DXVECTOR3 point;     // in the leaf's own units
+    D3DXVECTOR3 expected;  // picture pixels and depth
+  } cases[] = {
+      {"unturned: scaled, at the arm's end", 0, 0, 0, 0, 0, {1, 0, 0}, {402, 300, 50}},
+      {"the centre is the arm's end", 0, 0, 0, 0, 0, {0, 0, 0}, {400, 300, 50}},
+      {"X first: x stays, then Z turns it to y", 90, 0, 90, 0, 0, {1, 0, 0}, {400, 302, 50}},
+      {"X first: y goes to z, Z leaves it", 90, 0, 90, 0, 0, {0, 1, 0}, {400, 300, 52}},
+      {"Z before Y: y to -x, Y turns it to z", 0, 90, 90, 0, 0, {0, 1, 0}, {400, 300, 52}},
+      {"Z before Y: z stays, Y turns it to x", 0, 90, 90, 0, 0, {0, 0, 1}, {402, 300, 50}},
+      {"swing Y turns the arm to +x", 0, 0, 0, 90, 0, {0, 0, 0}, {450, 300, 0}},
+      {"the arm is not scaled", 0, 0, 0, 90, 0, {1, 0, 0}, {450, 300, -2}},
+      {"swing X turns the arm to -y", 0, 0, 0, 0, 90, {0, 0, 0}, {400, 250, 0}},
+      {"swing Y before X: the arm to +x, X leaves it", 0, 0, 0, 90, 90, {0, 0, 0}, {450, 300, 0}},
+      {"tumbled on the arm, then swung", 90, 0, 0, 90, 0, {0, 1, 0}, {452, 300, 0}},
+  };
+  for (const Case& c : cases) {
+    leaf->angle[KQ_LeafFallAnim::TumbleX] = c.tumbleX;
+    leaf->angle[KQ_LeafFallAnim::TumbleY] = c.tumbleY;
+    leaf->angle[KQ_LeafFallAnim::TumbleZ] = c.tumbleZ;
+    leaf->angle[KQ_LeafFallAnim::SwingY] = c.swingY;
+    leaf->angle[KQ_LeafFallAnim::SwingX] = c.swingX;
+    Place(400, 300);
+    AnimateAt(1);
+    ExpectNear(c.expected, Through(frame.world, c.point), 1e-3f, c.what);
   }
 }
 

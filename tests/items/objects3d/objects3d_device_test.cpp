@@ -182,6 +182,54 @@ TEST_F(ObjectsOnDeviceTest, ALeafIsDrawnAtItsPlaceAndSize) {
   EXPECT_EQ(1, counting.meshFrames);
 }
 
+// A square 6 units across centred at (100, 40, 10), far from the mesh's origin.
+const char OffCentreSquare[] =
+    "xof 0303txt 0032\n"
+    "Mesh Square {\n"
+    "  4;\n"
+    "  97.0;37.0;10.0;, 103.0;37.0;10.0;, 97.0;43.0;10.0;, 103.0;43.0;10.0;;\n"
+    "  2;\n"
+    "  3;0,1,2;, 3;2,1,3;;\n"
+    "  MeshTextureCoords { 4; 0.0;0.0;, 1.0;0.0;, 0.0;1.0;, 1.0;1.0;; }\n"
+    "}\n";
+
+// Every leaf is moved onto its mesh's centre first, so it tumbles about that centre and the
+// centre hangs at the end of the arm, above its place.
+TEST_F(ObjectsOnDeviceTest, EveryLeafTurnsAboutTheCentreOfItsMesh) {
+  KQ_3D_in_2D_array_Constructor settings;
+  settings.meshData.name = L"square.x";
+  settings.meshData.bytes.assign(OffCentreSquare, OffCentreSquare + sizeof OffCentreSquare - 1);
+  settings.count = 2u;
+  settings.motion.size = 30u;
+  settings.motion.speed = 0u;
+  settings.motion.spin = 0u;
+  std::unique_ptr<KQ_ABObj> item = settings.CreateObject();
+  auto& leaves = static_cast<KQ_3D_in_2D_array&>(*item);
+  ASSERT_GT(leaves.mesh.vertexCount, 0u);
+  ExpectNear({100, 40, 10}, leaves.mesh.frame.centre, 1e-3f, "the mesh's centre");
+  const float scale = 30 * 0.5f / leaves.mesh.frame.radius;
+  ASSERT_NEAR(std::sqrt(18.0f), leaves.mesh.frame.radius, 1e-3f);
+
+  const D3DXVECTOR3 places[] = {{200, 150, 0}, {60, 90, 0}};
+  ASSERT_EQ(2u, leaves.mesh.frame.children.size());
+  for (size_t i = 0; i < 2; ++i) {
+    auto& leaf = static_cast<KQ_LeafFallAnim&>(*leaves.mesh.frame.children[i]->animator);
+    std::fill(std::begin(leaf.angle), std::end(leaf.angle), 0.0f);
+    leaf.angle[KQ_LeafFallAnim::TumbleZ] = 90;
+    D3DXMatrixTranslation(&leaf.placement, places[i].x, places[i].y, 0);
+  }
+  item->Update(0.5f);
+  for (size_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    const D3DXMATRIX& world = leaves.mesh.frame.children[i]->world;
+    const D3DXVECTOR3& place = places[i];
+    ExpectNear({place.x, place.y, 50}, Through(world, {100, 40, 10}), 1e-3f, "the centre");
+    // A corner, 3 units right and 3 up of the centre, turned a quarter about z and scaled.
+    ExpectNear({place.x - 3 * scale, place.y + 3 * scale, 50}, Through(world, {103, 43, 10}),
+               1e-3f, "a corner");
+  }
+}
+
 // Assets that cannot be made leave the items without texture or mesh: they draw what they
 // have, or nothing, and never touch what is missing.
 TEST_F(ObjectsOnDeviceTest, MissingAssetsDrawNothingOrUntextured) {

@@ -20,6 +20,7 @@ namespace {
 
 using namespace item_testing;
 using scene_testing::Black;
+using scene_testing::White;
 using scene_testing::RefCount;
 
 const FileLinkKey SpriteImage{L"sprite.png", 1};
@@ -159,6 +160,73 @@ TEST_F(SpriteDeviceTest, RefillingOnlyOnNewFramesStillFillsASingleImageOnce) {
   sprites->Update(0.05f);
   DrawFrame(*sprites);
   EXPECT_COLOR_NEAR(ReadPixel(60, 70), 0xFFFFFFFF, 8) << "not an unfilled buffer";
+}
+
+// An animated image of two frames of 0.1 s each, under `key`.
+void GiveTwoFrameImage(KQ_DocResManager& manager, const FileLinkKey& key,
+                       IDirect3DTexture9* first, IDirect3DTexture9* second) {
+  TextureList& list = manager.GetResourceCache().textureLists[key];
+  list.AppendFrame(TextureEntry(first, 8, 8, 1.0f));
+  list.AppendFrame(TextureEntry(second, 8, 8, 1.0f));
+  list.frameTimes = {0.1f, 0.1f};
+}
+
+// The centre of the first quad as the vertex buffer holds it.
+D3DXVECTOR3 FirstQuadCentre(KQ_SpriteArrayObj& sprites) {
+  const DX_V::PCT* v = sprites.LockVertices();
+  if (!v) {
+    ADD_FAILURE() << "the vertices could not be locked";
+    return D3DXVECTOR3(0, 0, 0);
+  }
+  D3DXVECTOR3 sum(0, 0, 0);
+  for (int k = 0; k < 4; ++k) sum += D3DXVECTOR3(v[k].x, v[k].y, v[k].z);
+  sprites.UnlockVertices();
+  return sum / 4;
+}
+
+void ExpectAt(const D3DXVECTOR3& expected, const D3DXVECTOR3& actual, const char* what) {
+  EXPECT_NEAR(expected.x, actual.x, 1e-3f) << what;
+  EXPECT_NEAR(expected.y, actual.y, 1e-3f) << what;
+}
+
+// Updates 0.04 s apart at real-time speed: with frames of 0.1 s the image changes frame on the
+// third, sixth and ninth update. The first update fills the new buffer in either case.
+TEST_F(SpriteDeviceTest, RefillingOnNewFramesMovesTheQuadsOnlyWhenTheImageChangesFrame) {
+  GiveTwoFrameImage(*manager, SpriteImage, KeptTexture(8, 8, [](UINT, UINT) { return White; }),
+                    KeptTexture(8, 8, [](UINT, UINT) { return Black; }));
+  const std::vector<bool> newFrame = {false, true, false, false, true, false, false, true};
+  const struct {
+    const char* what;
+    int refillOnFrame;
+    std::vector<bool> refilled;  // updates 2 to 9
+  } cases[] = {
+      {"refilled every update", 0, std::vector<bool>(newFrame.size(), true)},
+      {"refilled on a new frame only", 1, newFrame},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    KQ_FishConstructor fish;
+    fish.image.Store(SpriteImage);
+    fish.count = 1;
+    fish.size = 10;
+    fish.refillOnFrame = c.refillOnFrame;
+    auto sprites = Create(fish);
+    Particle& particle = *sprites->particles.front();
+    particle.position = D3DXVECTOR3(100, 100, 0);
+    particle.velocity = D3DXVECTOR3(100, 0, 0);  // 4 pixels an update
+    sprites->Update(0.04f);
+    ExpectAt(particle.position, FirstQuadCentre(*sprites), "after the first update");
+    for (size_t i = 0; i < newFrame.size(); ++i) {
+      SCOPED_TRACE(testing::Message() << "update " << i + 2);
+      const float x = particle.position.x;
+      const D3DXVECTOR3 quad = FirstQuadCentre(*sprites);
+      const uint32_t frame = sprites->frameIndex;
+      sprites->Update(0.04f * static_cast<float>(i + 2));
+      EXPECT_EQ(newFrame[i], frame != sprites->frameIndex);
+      EXPECT_NEAR(x + 4, particle.position.x, 1e-3f) << "the particle moves every update";
+      ExpectAt(c.refilled[i] ? particle.position : quad, FirstQuadCentre(*sprites), "the quad");
+    }
+  }
 }
 
 TEST_F(SpriteDeviceTest, ACountLoweredToZeroDrawsNothing) {
