@@ -235,20 +235,23 @@ TEST_F(DemoShowTest, EveryTruncationOfTheDocumentIsRefusedAsAWhole) {
   const std::vector<uint8_t> bytes = DemoDocumentBytes();
   ASSERT_FALSE(bytes.empty());
 
-  // Where the embedded pictures lie: inside one picture every cut fails the same read, so long
-  // runs of picture bytes are tried at their ends and at a stride between.
+  // Where the embedded pictures and music lie: inside one such block every cut fails the same
+  // read, so long runs of its bytes are tried at their ends and at a stride between.
   std::set<size_t> skipped;
   {
     const ProjectDocument whole = ReadProjectDocument(bytes.data(), bytes.size());
+    std::vector<const DataBlob*> blocks;
     for (const auto& [key, records] : whole.manager->GetResourceCache().blobCache) {
-      for (const KQ_EmbeddedData& record : records) {
-        const auto found = std::search(bytes.begin(), bytes.end(), record.bytes.begin(),
-                                       record.bytes.end());
-        ASSERT_NE(bytes.end(), found);
-        const size_t first = static_cast<size_t>(found - bytes.begin());
-        for (size_t cut = first + 64; cut + 64 < first + record.bytes.size(); ++cut) {
-          if ((cut - first) % 997 != 0) skipped.insert(cut);
-        }
+      for (const KQ_EmbeddedData& record : records) blocks.push_back(&record);
+    }
+    for (const auto& record : whole.root->AudioFiles()) blocks.push_back(&record->file);
+    for (const DataBlob* block : blocks) {
+      const auto found =
+          std::search(bytes.begin(), bytes.end(), block->bytes.begin(), block->bytes.end());
+      ASSERT_NE(bytes.end(), found);
+      const size_t first = static_cast<size_t>(found - bytes.begin());
+      for (size_t cut = first + 64; cut + 64 < first + block->bytes.size(); ++cut) {
+        if ((cut - first) % 997 != 0) skipped.insert(cut);
       }
     }
   }
