@@ -55,11 +55,21 @@ void WaterRippleSurface::AddDrop(uint32_t row, uint32_t column) {
   }
 }
 
+namespace {
+
+// An index at most one grid side outside [0, side): one add or subtract wraps it, where a 64-bit
+// remainder would be a runtime-library call on this 32-bit target, several per cell and step.
+int64_t WrapOnce(int64_t index, int64_t side) {
+  if (index < 0) return index + side;
+  if (index >= side) return index - side;
+  return index;
+}
+
+}  // namespace
+
 float WaterRippleSurface::HeightAt(int64_t row, int64_t column) const {
-  const int64_t rows = grid_.rows, columns = grid_.columns;
-  row = (row % rows + rows) % rows;
-  column = (column % columns + columns) % columns;
-  return cells_[row * columns + column].height;
+  const int64_t columns = grid_.columns;
+  return cells_[WrapOnce(row, grid_.rows) * columns + WrapOnce(column, columns)].height;
 }
 
 WaterRippleSurface::Cell& WaterRippleSurface::CellAt(int64_t row, int64_t column) {

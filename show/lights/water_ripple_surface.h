@@ -73,7 +73,8 @@ public:
   float depth = 0.2f;         // how far along the refracted ray the picture is sampled
 
 private:
-  float HeightAt(int64_t row, int64_t column) const;  // wrapping around both ways
+  // Wrapping around both ways; every caller is at most one cell outside the grid.
+  float HeightAt(int64_t row, int64_t column) const;
   Cell& CellAt(int64_t row, int64_t column);
 
   float width_ = 0;

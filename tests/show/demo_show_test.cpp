@@ -1,7 +1,7 @@
 // The built-in demo show, embedded in this test program as the saver embeds it ("DDS" 107):
 // loaded, set up and played on a real device the way the screen player does it, its first slides
-// checked pixel by pixel against their pictures; how long loading takes; and every truncation
-// of the document refused as a whole.
+// checked pixel by pixel against their pictures; and every truncation of the document refused
+// as a whole. How long loading takes is the benchmark's to say.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <set>
 
-#include "document/archive_string.h"
-#include "document/kq_iof_r.h"
 #include "render/picture_view.h"
 #include "show/lights/fake_undervater.h"
 #include "show/lights/kq_glass_ball_light.h"
@@ -120,38 +118,7 @@ protected:
   ProjectDocument document;
 };
 
-// The fastest of five runs of `work`, in milliseconds.
-template <class Work>
-double FastestMilliseconds(Work work) {
-  LARGE_INTEGER frequency, before, after;
-  QueryPerformanceFrequency(&frequency);
-  double fastest = 1e9;
-  for (int run = 0; run < 5; ++run) {
-    QueryPerformanceCounter(&before);
-    work();
-    QueryPerformanceCounter(&after);
-    fastest = std::min(fastest, 1000.0 * (after.QuadPart - before.QuadPart) / frequency.QuadPart);
-  }
-  return fastest;
-}
-
-TEST_F(DemoShowTest, LoadsItsSlidesWithTheirPicturesInMilliseconds) {
-  const double whole = FastestMilliseconds([] { LoadProjectDocument(); });
-  // The same without the manager record, whose pictures are decoded while it is read.
-  const std::vector<uint8_t> bytes = DemoDocumentBytes();
-  const double root = FastestMilliseconds([&] {
-    kq_string signature;
-    const size_t used = ReadArchiveStringFromMemory(bytes.data(), bytes.size(), signature);
-    ResourceBuffer buffer(bytes.data() + used, bytes.size() - used);
-    KQ_IOF_R<ResourceBuffer> stream(buffer);
-    ReadRootRecord(stream);
-  });
-  std::printf("loading the whole demo document (%zu bytes): %.1f ms; its root record alone: %.3f ms\n",
-              bytes.size(), whole, root);
-  RecordProperty("load_milliseconds", std::to_string(whole));
-  // A generous bound: the test machine is shared with the rest of the suite running in parallel.
-  EXPECT_LT(whole, 2000.0);
-
+TEST_F(DemoShowTest, LoadsItsSlidesWithTheirPictures) {
   Start();
   EXPECT_EQ(document.manager.get(), CurrentDocResManager);
   ASSERT_GE(document.root->Slides().size(), 4u);
@@ -262,20 +229,23 @@ TEST_F(DemoShowTest, EveryTruncationOfTheDocumentIsRefusedAsAWhole) {
   const std::vector<uint8_t> bytes = DemoDocumentBytes();
   ASSERT_FALSE(bytes.empty());
 
-  // Where the embedded pictures lie: inside one picture every cut fails the same read, so long
-  // runs of picture bytes are tried at their ends and at a stride between.
+  // Where the embedded pictures and music lie: inside one such block every cut fails the same
+  // read, so long runs of its bytes are tried at their ends and at a stride between.
   std::set<size_t> skipped;
   {
     const ProjectDocument whole = ReadProjectDocument(bytes.data(), bytes.size());
+    std::vector<const DataBlob*> blocks;
     for (const auto& [key, records] : whole.manager->GetResourceCache().blobCache) {
-      for (const KQ_EmbeddedData& record : records) {
-        const auto found = std::search(bytes.begin(), bytes.end(), record.bytes.begin(),
-                                       record.bytes.end());
-        ASSERT_NE(bytes.end(), found);
-        const size_t first = static_cast<size_t>(found - bytes.begin());
-        for (size_t cut = first + 64; cut + 64 < first + record.bytes.size(); ++cut) {
-          if ((cut - first) % 997 != 0) skipped.insert(cut);
-        }
+      for (const KQ_EmbeddedData& record : records) blocks.push_back(&record);
+    }
+    for (const auto& record : whole.root->AudioFiles()) blocks.push_back(&record->file);
+    for (const DataBlob* block : blocks) {
+      const auto found =
+          std::search(bytes.begin(), bytes.end(), block->bytes.begin(), block->bytes.end());
+      ASSERT_NE(bytes.end(), found);
+      const size_t first = static_cast<size_t>(found - bytes.begin());
+      for (size_t cut = first + 64; cut + 64 < first + block->bytes.size(); ++cut) {
+        if ((cut - first) % 997 != 0) skipped.insert(cut);
       }
     }
   }

@@ -1,23 +1,29 @@
-// The cost of the saver's frame: the built-in show (this program's resource "DDS" 107, as the
-// saver carries it) is loaded and played by the saver's own screen player on an offscreen device,
-// and the median of a fixed number of frames is set beside the median of empty frames (clear
-// and present) on the same device. The frames lie half a second of show time apart, so every
-// slide and its effects get their share of a few minutes of show in a few hundred frames.
+// The cost of the saver's frame, slide by slide: the built-in show (this program's resource
+// "DDS" 107, as the saver carries it) is loaded as a monitor's player loads it and played through
+// its first loop on an offscreen device, one frame per 1/30 s of show time, as on screen. Each
+// slide's frame times, its FrameMove alone and the private memory it added are set beside the
+// one-picture floor and the empty frame, measured on the same device in the same run.
 // Usage: benchmark_show
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "app/exception_code.h"
-#include "app/screen_player.h"
+#include "app/settings_registry.h"
+#include "render/current_device.h"
+#include "render/picture_view.h"
+#include "show/project_document.h"
+#include "tools/benchmark/frame_samples.h"
 #include "tools/benchmark/offscreen_device.h"
+#include "tools/benchmark/process_memory.h"
+#include "tools/benchmark/reference_frames.h"
+#include "tools/benchmark/stopwatch.h"
 
 namespace {
 
-constexpr int MeasuredFrames = 360;
-constexpr float ShowTimeBetweenFrames = 0.5f;  // seconds
+constexpr float ShowTimePerFrame = 1.0f / 30;  // seconds
 
 struct ScreenSize {
   UINT width, height;
@@ -25,90 +31,132 @@ struct ScreenSize {
 
 const ScreenSize ScreenSizes[] = {{1024, 768}, {1920, 1080}};
 
-class Stopwatch {
-public:
-  Stopwatch() {
-    QueryPerformanceFrequency(&frequency_);
-    QueryPerformanceCounter(&start_);
-  }
-  double Milliseconds() const {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) /
-           static_cast<double>(frequency_.QuadPart);
-  }
-
-private:
-  LARGE_INTEGER frequency_, start_;
+struct SlideFigures {
+  std::wstring name;
+  FrameSamples frames, frameMoves;
+  double memoryGrowth = 0;  // megabytes
 };
 
-// The median of MeasuredFrames runs of `frame`, each ended by a present that waits for the device.
-template <class Frame>
-double MedianFrameMilliseconds(OffscreenDevice& offscreen, Frame frame) {
-  std::vector<double> costs;
-  for (int i = 0; i < MeasuredFrames; ++i) {
-    const Stopwatch stopwatch;
-    frame(i);
-    offscreen.PresentAndFinish();
-    costs.push_back(stopwatch.Milliseconds());
+struct ShowFigures {
+  double floor = 0, empty = 0;      // milliseconds
+  double load = 0, firstFrame = 0;  // milliseconds from the start of the load
+  double peakMemory = 0;            // megabytes
+  std::vector<SlideFigures> slides;
+};
+
+float LoopSeconds(const KQ_SlideShow_Light& show) {
+  float seconds = 0;
+  for (const auto& slide : show.Slides()) {
+    const SlideDurations durations = slide->Durations();
+    seconds += durations.fadeIn + durations.display + durations.fadeOut;
   }
-  std::sort(costs.begin(), costs.end());
-  const size_t middle = costs.size() / 2;
-  return costs.size() % 2 ? costs[middle] : (costs[middle - 1] + costs[middle]) / 2;
+  return seconds;
 }
 
-struct Figures {
-  double load, showFrame, emptyFrame;  // milliseconds
-};
+size_t CurrentSlideIndex(const KQ_SlideShow_Light& show) {
+  const auto& slides = show.Slides();
+  for (size_t i = 0; i < slides.size(); ++i) {
+    if (slides[i].Get() == show.CurrentSlide()) return i;
+  }
+  return 0;
+}
 
-HRESULT Measure(const ScreenSize& size, Figures* figures) {
+// The show's first loop, frame by frame, with the steps of the saver's own player: load, prepare
+// every slide and place the pictures; then per frame FrameMove, the scene, and a present that
+// waits for the device.
+void PlayFirstLoop(OffscreenDevice& offscreen, ShowFigures* figures) {
+  IDirect3DDevice9* device = offscreen.Device();
+  const Stopwatch sinceLoad;
+  ProjectDocument document = LoadProjectDocument();
+  KQ_SlideShow_Light& show = *document.root;
+  for (const auto& slide : show.Slides()) {
+    slide->InitSlide();
+    figures->slides.push_back({slide->name.Get(), {}, {}, 0});
+  }
+  show.SetPicturePosition(ReadPicPos());
+  figures->load = sinceLoad.Milliseconds();
+
+  // The loop ends when the first slide comes again; the bound only stops a show that never moves on.
+  const int frameBound = static_cast<int>(2 * LoopSeconds(show) / ShowTimePerFrame) + 1;
+  double memory = CurrentProcessMemory().privateMegabytes;
+  size_t previousSlide = 0;
+  for (int i = 0; i < frameBound; ++i) {
+    const Stopwatch frame;
+    show.FrameMove(static_cast<float>(i) * ShowTimePerFrame);
+    const double frameMove = frame.Milliseconds();
+    if (SUCCEEDED(device->BeginScene())) {
+      show.Render();
+      device->EndScene();
+    }
+    offscreen.PresentAndFinish();
+    const size_t slideIndex = CurrentSlideIndex(show);
+    if (slideIndex < previousSlide) break;
+    previousSlide = slideIndex;
+    SlideFigures& slide = figures->slides[slideIndex];
+    slide.frames.Add(frame.Milliseconds());
+    slide.frameMoves.Add(frameMove);
+    if (i == 0) figures->firstFrame = sinceLoad.Milliseconds();
+    const double now = CurrentProcessMemory().privateMegabytes;
+    slide.memoryGrowth += now - memory;
+    memory = now;
+  }
+  document = ProjectDocument();
+  ThePictureView.ReleaseDeviceObjects(device);
+}
+
+HRESULT Measure(const ScreenSize& size, ShowFigures* figures) {
   OffscreenDevice offscreen(size.width, size.height);
   if (FAILED(offscreen.Status())) return offscreen.Status();
-  IDirect3DDevice9* device = offscreen.Device();
-
-  ScreenPlayer player(CreateShowPlayback());
-  player.Select(device);
-  const Stopwatch loading;
-  HRESULT hr = player.StartScene();
-  figures->load = loading.Milliseconds();
-  if (SUCCEEDED(hr)) {
-    try {
-      figures->showFrame = MedianFrameMilliseconds(offscreen, [&](int i) {
-        player.FrameMove(static_cast<float>(i) * ShowTimeBetweenFrames);
-        player.Render();
-      });
-      figures->emptyFrame = MedianFrameMilliseconds(offscreen, [&](int) {
-        device->BeginScene();
-        device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0, 1.0f, 0);
-        device->EndScene();
-      });
-    } catch (...) {
-      hr = CodeOfCurrentException();
-    }
+  CurrentDevice = offscreen.Device();
+  try {
+    figures->floor = OnePictureFrameMilliseconds(offscreen);
+    figures->empty = EmptyFrameMilliseconds(offscreen);
+    PlayFirstLoop(offscreen, figures);
+  } catch (...) {
+    return CodeOfCurrentException();
   }
-  player.ReleaseDeviceObjects();
-  return hr;
+  figures->peakMemory = CurrentProcessMemory().peakPrivateMegabytes;
+  CurrentDevice = nullptr;
+  return S_OK;
+}
+
+void PrintTable(const ScreenSize& size, const ShowFigures& figures) {
+  const double floor = figures.floor;
+  std::printf("%ux%u  floor (one 1024x768 picture, linear): %.2f ms   "
+              "empty frame: %.2f ms (%.2f x floor)\n",
+              size.width, size.height, floor, figures.empty,
+              figures.empty / floor);
+  std::printf("%-32s %15s %15s %15s %15s %7s\n", "slide", "median frame", "p95 frame",
+              "FrameMove", "memory growth", "frames");
+  std::printf("%-32s %15s %15s %15s %15s\n", "", "ms  x floor", "ms  x floor", "ms  x floor",
+              "MB");
+  for (const SlideFigures& slide : figures.slides) {
+    if (slide.frames.Empty()) continue;
+    std::printf("%-32.32ls %7.2f %6.2f  %7.2f %6.2f  %7.2f %6.2f  %14.1f  %6zu\n",
+                slide.name.c_str(), slide.frames.Median(), slide.frames.Median() / floor,
+                slide.frames.P95(), slide.frames.P95() / floor, slide.frameMoves.Median(),
+                slide.frameMoves.Median() / floor, slide.memoryGrowth, slide.frames.Count());
+  }
+  std::printf("load %.0f ms   first frame %.0f ms after the load began   "
+              "peak private memory %.0f MB\n\n",
+              figures.load, figures.firstFrame, figures.peakMemory);
 }
 
 }  // namespace
 
 int wmain() {
-  std::printf("The built-in show, %d frames offscreen on a Direct3D 9 HAL device "
-              "(median milliseconds per frame)\n\n",
-              MeasuredFrames);
-  std::printf("%-11s %12s %13s %15s\n", "back buffer", "show frame", "empty frame",
-              "document load");
+  std::printf("The built-in show's first loop, offscreen on a Direct3D 9 HAL device, 1/30 s of "
+              "show time per frame (FrameMove: median; memory: private bytes)\n\n");
   for (const ScreenSize& size : ScreenSizes) {
-    Figures figures = {};
+    ShowFigures figures;
     const HRESULT hr = Measure(size, &figures);
-    char name[16];
-    std::snprintf(name, sizeof name, "%ux%u", size.width, size.height);
     if (FAILED(hr)) {
-      std::printf("%-11s failed: 0x%08lX\n", name, static_cast<unsigned long>(hr));
+      std::printf("%ux%u failed: 0x%08lX\n", size.width, size.height,
+                  static_cast<unsigned long>(hr));
       return 1;
     }
-    std::printf("%-11s %9.2f ms %10.2f ms %12.1f ms\n", name, figures.showFrame,
-                figures.emptyFrame, figures.load);
+    PrintTable(size, figures);
+    std::fflush(stdout);
   }
   return 0;
 }
