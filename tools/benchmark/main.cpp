@@ -13,6 +13,7 @@
 #include "app/exception_code.h"
 #include "app/settings_registry.h"
 #include "render/current_device.h"
+#include "render/picture_layout.h"
 #include "render/picture_view.h"
 #include "show/project_document.h"
 #include "tools/benchmark/frame_samples.h"
@@ -101,7 +102,7 @@ void PlayFirstLoop(OffscreenDevice& offscreen, ShowFigures* figures) {
     memory = now;
   }
   document = ProjectDocument();
-  ThePictureView.ReleaseDeviceObjects(device);
+  CurrentPictureView().ReleaseDeviceObjects(device);
 }
 
 HRESULT Measure(const ScreenSize& size, ShowFigures* figures) {
