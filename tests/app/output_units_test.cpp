@@ -9,6 +9,7 @@
 #include "app/saver_codes.h"
 #include "show/document_load_failure.h"
 #include "tests/app/registry_sandbox.h"
+#include "tests/app/recording_sound_output.h"
 #include "tests/app/running_saver.h"
 #include "tools/screen_capture/screen_capture.h"
 
@@ -267,6 +268,36 @@ TEST(OutputUnits, AFailingFullScreenModeStepsDownAndTheModeThatWorkedIsStored) {
     running.RenderFrames(3);
     EXPECT_EQ(1, running.shows[0]->renders) << "the unit plays in the mode that worked";
   }
+}
+
+constexpr int FileCompleted = 1;  // EC_COMPLETE
+
+// Both players start their first file on the one sound output; between frames the current
+// player is that of the last unit, so the end of a file moves on through its playlist only.
+TEST(OutputUnits, SoundEventsReachTheLastUnitsPlayer) {
+  StandInMachine machine(TiledMonitors(2), OneAdapterPerMonitor(2));
+  RecordingSoundOutput output;
+  RunningSaver running(machine, L"saver.scr /s", output);
+  CMoireScreensaver& saver = running.saver;
+  std::vector<std::shared_ptr<ShowRecord>>& shows = running.shows;
+  for (size_t i = 0; i < 2; ++i) {
+    const std::wstring unit = std::to_wstring(i + 1);
+    shows[i]->music = {DataBlob{L"C:\\Nowhere\\first of unit " + unit + L".wav", {}},
+                       DataBlob{L"C:\\Nowhere\\second of unit " + unit + L".wav", {}}};
+  }
+  running.StartDevices();
+  ASSERT_EQ(2, saver.unitCount);
+  running.RenderFrames(3);  // splash, load, a frame
+  ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
+  ASSERT_EQ(2u, output.played.size());
+
+  saver.OnMediaEvent(FileCompleted);
+  running.RenderFrames(1);
+  saver.OnMediaEvent(FileCompleted);
+  const std::vector<kq_string> expected = {
+      shows[0]->music[0].name, shows[1]->music[0].name, shows[1]->music[1].name,
+      shows[1]->music[0].name};
+  EXPECT_EQ(expected, output.played);
 }
 
 TEST(OutputUnits, CleanupReleasesEveryDeviceObjectAndDirect3DOnce) {
