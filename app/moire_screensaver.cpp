@@ -17,10 +17,11 @@ const wchar_t* const SettingsKey = L"Software\\Vantorel\\Brindlewick Maker\\Scre
 
 }  // namespace
 
-CMoireScreensaver::CMoireScreensaver(const ShowFactory& makeShow, SaverPlatform& platform)
+CMoireScreensaver::CMoireScreensaver(const ShowFactory& makeShow, SaverPlatform& platform,
+                                     SoundOutput& sound)
     : CD3DScreensaver(platform) {
   TheApp = this;
-  for (auto& player : players) player = std::make_unique<ScreenPlayer>(makeShow());
+  for (auto& player : players) player = std::make_unique<ScreenPlayer>(makeShow(), sound);
   useDepthBuffer = TRUE;
   wcsncpy(settingsKeyPath, SettingsKey, 199);
   wcsncpy(SettingsKeyPath, SettingsKey, 199);

@@ -12,8 +12,10 @@ class CMoireScreensaver : public CD3DScreensaver {
 public:
   static constexpr int PlayerCount = 10;
 
+  // Every player plays its music on `sound`.
   explicit CMoireScreensaver(const ShowFactory& makeShow = CreateShowPlayback,
-                             SaverPlatform& platform = MachinePlatform());
+                             SaverPlatform& platform = MachinePlatform(),
+                             SoundOutput& sound = GraphSoundOutput());
 
   // Dialog 106: picture position, display settings, sound settings and the maker's website.
   void ShowSettingsDialog() override;

@@ -3,10 +3,13 @@
 // without an adapter or without a usable device get a black window and no unit.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <set>
 
 #include "app/saver_codes.h"
 #include "show/document_load_failure.h"
+#include "tests/app/registry_sandbox.h"
+#include "tests/app/recording_sound_output.h"
 #include "tests/app/running_saver.h"
 #include "tools/screen_capture/screen_capture.h"
 
@@ -180,6 +183,121 @@ TEST(OutputUnits, AUnitEnteringErrorModeLeavesTheOthersTheirFrame) {
   EXPECT_EQ(Rgb(RecordingShowColor(0)),
             ScreenColorOnceShown(saver.monitors[0].screenRect, RecordingShowColor(0)))
       << "the first monitor's frame was presented";
+}
+
+// The second screen reports its device lost after the first has drawn: neither frame reaches
+// its screen, and the next frame presents both.
+TEST(OutputUnits, ALostDeviceOnTheSecondScreenSkipsThePresentsOfBoth) {
+  StandInMachine machine(TiledMonitors(2), OneAdapterPerMonitor(2));
+  RunningSaver running(machine, L"saver.scr /s");
+  CMoireScreensaver& saver = running.saver;
+  running.StartDevices();
+  running.RenderFrames(2);  // splash, load
+  ASSERT_EQ(2, saver.unitCount);
+  machine.scriptedLevels = {D3D_OK, D3DERR_DEVICELOST};
+  running.RenderFrames(1);
+  ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
+  EXPECT_EQ(1, running.shows[0]->renders) << "the first screen is drawn before the second is asked";
+  EXPECT_EQ(0, running.shows[1]->renders);
+  EXPECT_NE(Rgb(RecordingShowColor(0)),
+            ScreenColorOnceShown(saver.monitors[0].screenRect, RecordingShowColor(0)))
+      << "the first screen's frame was presented although the second device was lost";
+
+  running.RenderFrames(1);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(Rgb(RecordingShowColor(i)),
+              ScreenColorOnceShown(saver.monitors[i].screenRect, RecordingShowColor(i)))
+        << "monitor " << i << " after the device came back";
+  }
+}
+
+// A stored mode whose full-screen device cannot be made steps down by area until a device can
+// be made; only a mode found by stepping down is stored, for the next start.
+TEST(OutputUnits, AFailingFullScreenModeStepsDownAndTheModeThatWorkedIsStored) {
+  const wchar_t* const sandboxPath = L"Software\\Vantorel\\Brindlewick Tests\\Step Down\\";
+  struct Size {
+    UINT width, height;
+  };
+  struct Case {
+    const char* name;
+    UINT largestArea;
+    std::vector<Size> tried;
+    bool stored;
+  };
+  const Case cases[] = {
+      {"every mode works", 0, {{1600, 1200}}, false},
+      {"up to 1024 x 768 work", 1024 * 768, {{1600, 1200}, {1280, 1024}, {1024, 768}}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RegistrySandbox sandbox(sandboxPath);
+    std::vector<StandInAdapter> adapters = OneAdapterPerMonitor(1);
+    for (const Size& size : std::vector<Size>{{800, 600}, {1600, 1200}, {1024, 768}, {1280, 1024},
+                                              {640, 480}}) {
+      adapters[0].modes.push_back({size.width, size.height, 60, D3DFMT_X8R8G8B8});
+    }
+    adapters[0].largestFullScreenArea = c.largestArea;
+    StandInMachine machine(TiledMonitors(1), adapters);
+    RunningSaver running(machine, L"saver.scr /s");
+    CMoireScreensaver& saver = running.saver;
+    std::wcscpy(saver.settingsKeyPath, sandbox.Path().c_str());
+    AdapterInfo& adapter = *saver.adapters[0];
+    adapter.userWidth = 1600;
+    adapter.userHeight = 1200;
+    adapter.userFormat = D3DFMT_X8R8G8B8;
+    running.StartDevices();
+    ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
+    ASSERT_EQ(1, saver.unitCount);
+
+    ASSERT_EQ(c.tried.size(), machine.fullScreenRequests.size());
+    for (size_t i = 0; i < c.tried.size(); ++i) {
+      EXPECT_EQ(c.tried[i].width, machine.fullScreenRequests[i].width) << "request " << i;
+      EXPECT_EQ(c.tried[i].height, machine.fullScreenRequests[i].height) << "request " << i;
+    }
+    const Size& worked = c.tried.back();
+    EXPECT_EQ(worked.width, adapter.userWidth);
+    EXPECT_EQ(worked.height, adapter.userHeight);
+    if (c.stored) {
+      EXPECT_EQ(worked.width, sandbox.Dword(L"Screen 1", L"Width"));
+      EXPECT_EQ(worked.height, sandbox.Dword(L"Screen 1", L"Height"));
+      EXPECT_EQ(static_cast<DWORD>(D3DFMT_X8R8G8B8), sandbox.Dword(L"Screen 1", L"Format"));
+      EXPECT_EQ(16u, sandbox.Binary(L"Screen 1", L"Adapter ID").value_or(std::vector<BYTE>()).size());
+    } else {
+      EXPECT_FALSE(sandbox.HasKey(L"Screen 1")) << "the first mode that works is not stored";
+    }
+    running.RenderFrames(3);
+    EXPECT_EQ(1, running.shows[0]->renders) << "the unit plays in the mode that worked";
+  }
+}
+
+constexpr int FileCompleted = 1;  // EC_COMPLETE
+
+// Both players start their first file on the one sound output; between frames the current
+// player is that of the last unit, so the end of a file moves on through its playlist only.
+TEST(OutputUnits, SoundEventsReachTheLastUnitsPlayer) {
+  StandInMachine machine(TiledMonitors(2), OneAdapterPerMonitor(2));
+  RecordingSoundOutput output;
+  RunningSaver running(machine, L"saver.scr /s", output);
+  CMoireScreensaver& saver = running.saver;
+  std::vector<std::shared_ptr<ShowRecord>>& shows = running.shows;
+  for (size_t i = 0; i < 2; ++i) {
+    const std::wstring unit = std::to_wstring(i + 1);
+    shows[i]->music = {DataBlob{L"C:\\Nowhere\\first of unit " + unit + L".wav", {}},
+                       DataBlob{L"C:\\Nowhere\\second of unit " + unit + L".wav", {}}};
+  }
+  running.StartDevices();
+  ASSERT_EQ(2, saver.unitCount);
+  running.RenderFrames(3);  // splash, load, a frame
+  ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
+  ASSERT_EQ(2u, output.played.size());
+
+  saver.OnMediaEvent(FileCompleted);
+  running.RenderFrames(1);
+  saver.OnMediaEvent(FileCompleted);
+  const std::vector<kq_string> expected = {
+      shows[0]->music[0].name, shows[1]->music[0].name, shows[1]->music[1].name,
+      shows[1]->music[0].name};
+  EXPECT_EQ(expected, output.played);
 }
 
 TEST(OutputUnits, CleanupReleasesEveryDeviceObjectAndDirect3DOnce) {

@@ -12,6 +12,12 @@ RunningSaver::RunningSaver(StandInMachine& machine, const wchar_t* commandLine,
   saver.CreateFromCommandLine(GetModuleHandleW(nullptr), commandLine);
 }
 
+RunningSaver::RunningSaver(StandInMachine& machine, const wchar_t* commandLine,
+                           SoundOutput& sound)
+    : saver(RecordingShows(shows), machine, sound) {
+  saver.CreateFromCommandLine(GetModuleHandleW(nullptr), commandLine);
+}
+
 RunningSaver::~RunningSaver() {
   Cleanup3D(saver);
   for (MonitorInfo& monitor : saver.monitors) {

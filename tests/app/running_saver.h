@@ -13,6 +13,8 @@ class RunningSaver {
 public:
   RunningSaver(StandInMachine& machine, const wchar_t* commandLine, RecordingShowOptions options = {});
   RunningSaver(StandInMachine& machine, const wchar_t* commandLine, const ShowFactory& shows);
+  // Recording shows whose players play their music on `sound`.
+  RunningSaver(StandInMachine& machine, const wchar_t* commandLine, SoundOutput& sound);
   ~RunningSaver();
 
   // Init3D, as the saver loop does first.

@@ -7,25 +7,17 @@
 #include "app/screen_player.h"
 #include "app/settings_registry.h"
 #include "tests/app/recording_show.h"
+#include "tests/app/recording_sound_output.h"
 #include "tests/app/registry_sandbox.h"
 
 namespace {
-
-class RecordingOutput : public SoundOutput {
-public:
-  bool Play(const kq_string& path, long) override {
-    played.push_back(path);
-    return true;
-  }
-  std::vector<kq_string> played;
-};
 
 TEST(ScreenPlayer, StartsTheMusicFromTheTemporaryCopiesAndPlacesThePictures) {
   RegistrySandbox sandbox(L"Software\\Vantorel\\Brindlewick Tests\\Player\\");
   std::wcscpy(SettingsKeyPath, sandbox.Path().c_str());
   WritePicPos(0);  // Stretch: neither the default (Fill) nor what the record starts with
   std::vector<std::shared_ptr<ShowRecord>> records;
-  RecordingOutput output;
+  RecordingSoundOutput output;
   ScreenPlayer player(RecordingShows(records)(), output);
   ShowRecord& show = *records[0];
   show.music = {DataBlob{L"C:\\Nowhere\\embedded.wav", {'R', 'I', 'F', 'F'}},
@@ -50,7 +42,7 @@ TEST(ScreenPlayer, StartsTheMusicFromTheTemporaryCopiesAndPlacesThePictures) {
 // a sound event arriving later must not reach into its audio records.
 TEST(ScreenPlayer, ForgetsItsShowAndMusicWithItsDeviceObjects) {
   std::vector<std::shared_ptr<ShowRecord>> records;
-  RecordingOutput output;
+  RecordingSoundOutput output;
   ScreenPlayer player(RecordingShows(records)(), output);
   ShowRecord& show = *records[0];
   show.music = {DataBlob{L"C:\\Nowhere\\a.wav", {}}, DataBlob{L"C:\\Nowhere\\b.wav", {}}};
@@ -75,7 +67,7 @@ TEST(ScreenPlayer, AShowThatFailsToLoadPlaysNoMusic) {
   std::vector<std::shared_ptr<ShowRecord>> records;
   RecordingShowOptions options;
   options.loadResult = static_cast<HRESULT>(0x8200000B);
-  RecordingOutput output;
+  RecordingSoundOutput output;
   ScreenPlayer player(RecordingShows(records, options)(), output);
   records[0]->music = {DataBlob{L"C:\\Nowhere\\a.wav", {}}};
   EXPECT_EQ(options.loadResult, player.StartScene());

@@ -10,8 +10,11 @@ constexpr UINT RealAdapter = D3DADAPTER_DEFAULT;
 
 class StandInDirect3D final : public IDirect3D9 {
 public:
-  StandInDirect3D(std::vector<StandInAdapter> adapters)
-      : real_(Direct3DCreate9(D3D_SDK_VERSION)), adapters_(std::move(adapters)) {}
+  StandInDirect3D(std::vector<StandInAdapter> adapters,
+                  std::vector<FullScreenRequest>& fullScreenRequests)
+      : real_(Direct3DCreate9(D3D_SDK_VERSION)),
+        adapters_(std::move(adapters)),
+        fullScreenRequests_(fullScreenRequests) {}
   ~StandInDirect3D() {
     if (real_) real_->Release();
   }
@@ -95,6 +98,11 @@ public:
                               D3DPRESENT_PARAMETERS* pp, IDirect3DDevice9** device) override {
     if (!Valid(adapter)) return D3DERR_INVALIDCALL;
     if (!pp->Windowed) {
+      fullScreenRequests_.push_back({adapter, pp->BackBufferWidth, pp->BackBufferHeight});
+      const UINT largest = adapters_[adapter].largestFullScreenArea;
+      if (largest && pp->BackBufferWidth * pp->BackBufferHeight > largest) {
+        return D3DERR_OUTOFVIDEOMEMORY;
+      }
       // One screen cannot take several full-screen devices: each draws into its own window.
       pp->Windowed = TRUE;
       pp->BackBufferWidth = pp->BackBufferHeight = 0;
@@ -110,11 +118,12 @@ private:
 
   IDirect3D9* real_;
   std::vector<StandInAdapter> adapters_;
+  std::vector<FullScreenRequest>& fullScreenRequests_;
   ULONG references_ = 0;
 };
 
 StandInMachine::StandInMachine(std::vector<RECT> monitorRects, std::vector<StandInAdapter> adapters)
-    : monitorRects_(std::move(monitorRects)), direct3D_(new StandInDirect3D(std::move(adapters))) {}
+    : monitorRects_(std::move(monitorRects)), direct3D_(new StandInDirect3D(std::move(adapters), fullScreenRequests)) {}
 
 StandInMachine::~StandInMachine() { delete direct3D_; }
 

@@ -19,6 +19,12 @@ struct StandInAdapter {
   bool withoutHardwareDevice = false;  // the HAL device type fails every check
   bool withoutSoftwareDevice = false;  // the software device type fails every check
   int monitor = -1;                   // index of the monitor it drives, -1 for none
+  // Full-screen devices of a mode with more pixels fail as if out of video memory; 0: none fail.
+  UINT largestFullScreenArea = 0;
+};
+
+struct FullScreenRequest {
+  UINT adapter, width, height;
 };
 
 class StandInDirect3D;
@@ -41,6 +47,8 @@ public:
 
   // Answers of TestCooperativeLevel, one per call, before the real device's own.
   std::deque<HRESULT> scriptedLevels;
+  // Every full-screen device asked for, in order, whether it was made or not.
+  std::vector<FullScreenRequest> fullScreenRequests;
 
 private:
   std::vector<RECT> monitorRects_;
