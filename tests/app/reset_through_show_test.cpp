@@ -49,9 +49,6 @@ double SameShare(const std::vector<D3DCOLOR>& before, const std::vector<D3DCOLOR
   return static_cast<double>(same) / before.size();
 }
 
-// The underwater slide (6) and the storm slide (22) draw a black test window from their start,
-// with or without a Reset; open.
-bool DrawsBlackInATestWindow(size_t slide) { return slide == 6 || slide == 22; }
 
 TEST(ResetThroughShow, EverySlideOfTheBuiltInShowDrawsItsPictureAfterAReset) {
   StandInMachine machine = OneMonitorMachine();
@@ -91,9 +88,8 @@ TEST(ResetThroughShow, EverySlideOfTheBuiltInShowDrawsItsPictureAfterAReset) {
     clockTicks = Ticks(middle);
     running.RenderFrames(1);
     const std::vector<D3DCOLOR> before = testing_support::ReadRenderTarget(device);
-    if (!DrawsBlackInATestWindow(i)) {
-      ASSERT_GT(LitShare(before), 0.25) << "the slide is shown before the Reset";
-    }
+    // The code rain lights an eighth of the window at most.
+    ASSERT_GT(LitShare(before), 0.05) << "the slide is shown before the Reset";
 
     machine.scriptedLevels = {D3DERR_DEVICENOTRESET};
     running.RenderFrames(1);  // reset, then drawn at the same show time
