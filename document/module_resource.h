@@ -27,5 +27,6 @@ inline int32_t ModuleResourceId(int64_t linkId) {
 bool FindResourceBytes(HMODULE module, int64_t id, const wchar_t* type, ResourceBytes& found);
 
 // Loads a content pack named by a document for its resources only: none of its code runs.
-// Null when it cannot be loaded. Packs are never freed.
+// Null when it cannot be loaded (tried again on the next call). Each name is loaded once per
+// process, and packs are never freed.
 HMODULE LoadContentPack(const kq_string& moduleName);

@@ -55,7 +55,11 @@ void KQ_SlideShow_Light::FrameMove(float t) {
   const SlideSchedule::Frame frame = schedule_.Advance(t, durations);
   if (!schedule_.Started()) return;
   if (frame.event != SlideSchedule::Event::None) {
+    KQ_SlideContainer* ending = current_.Get();
     current_ = slides_[schedule_.Current()];
+    // The slide left behind gives back its targets and buffers until it starts again, which
+    // restores them; otherwise every slide shown so far would keep its own.
+    if (ending && ending != current_.Get()) ending->InvalidateDeviceObjects();
     RestartSlide();
   } else if (currentLightLost_) {
     RestoreDeviceObjects();

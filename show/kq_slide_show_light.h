@@ -35,7 +35,8 @@ public:
   // The current slide's light makes them again; the others do when their slide next starts.
   virtual void RestoreDeviceObjects();
   // Moves the show to application time t (seconds): slide timing and fade, on a slide change
-  // the new slide's restart, then the slide's light and items.
+  // the light of the slide that ended lets go of its device objects and the new slide restarts;
+  // then the slide's light and items.
   virtual void FrameMove(float t);
 
   // Every slide's light lays its picture out in `position` (Stretch, Fit, Fill).

@@ -178,6 +178,22 @@ TEST_F(ShowRenderTest, AFrameAfterAResetRestoresTheCurrentLightBeforeItDraws) {
   EXPECT_EQ("frame move", Log()[1]);
 }
 
+TEST_F(ShowRenderTest, ASlideThatEndedHoldsNoCaptureTexturesUntilItStartsAgain) {
+  MakeShow({{{"a", 1}}, {{"b", 1}}});
+  Frame(3);  // slide 0 began at 2 and lasts 12 s
+  ASSERT_NE(nullptr, lights[0]->CaptureTexture(0));
+  Frame(14.5f);
+  EXPECT_EQ(nullptr, lights[0]->CaptureTexture(0));
+  EXPECT_EQ(nullptr, lights[0]->CaptureTexture(1));
+  EXPECT_EQ(nullptr, *lights[0]->GetSceneTexture());
+  EXPECT_NE(nullptr, lights[1]->CaptureTexture(0));
+  Frame(27);  // slide 0 again
+  EXPECT_EQ(nullptr, lights[1]->CaptureTexture(0));
+  ASSERT_NE(nullptr, lights[0]->CaptureTexture(0));
+  EXPECT_EQ(lights[0]->CaptureTexture(0), Item(0, 0).sceneSeen);
+  EXPECT_COLOR_NEAR(ReadTexel(lights[0]->CaptureTexture(0), 128, 128), Red, 2);
+}
+
 TEST_F(ShowRenderTest, ALightAskedToCaptureAfterAResetDrawsOnTheBackBufferInstead) {
   MakeShow({{{"a", 1}}});
   Frame(3);
