@@ -176,3 +176,9 @@ StandInMachine OneMonitorMachine() {
   return StandInMachine({{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}},
                         {adapter});
 }
+
+StandInMachine MonitorsWithAnAdapterEach(std::vector<RECT> monitorRects) {
+  std::vector<StandInAdapter> adapters(monitorRects.size());
+  for (size_t i = 0; i < adapters.size(); ++i) adapters[i].monitor = static_cast<int>(i);
+  return StandInMachine(std::move(monitorRects), std::move(adapters));
+}

@@ -57,3 +57,5 @@ private:
 
 // The whole primary screen as one monitor, driven by the real adapter.
 StandInMachine OneMonitorMachine();
+// A monitor for each rectangle, each driven by an adapter of its own.
+StandInMachine MonitorsWithAnAdapterEach(std::vector<RECT> monitorRects);
