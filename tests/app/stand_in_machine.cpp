@@ -157,6 +157,7 @@ bool StandInMachine::MonitorRect(HMONITOR monitor, RECT* rect) {
 }
 
 IDirect3D9* StandInMachine::CreateDirect3D() {
+  if (withoutDirect3D) return nullptr;
   direct3D_->AddRef();
   return direct3D_;
 }
