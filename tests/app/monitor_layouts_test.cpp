@@ -181,22 +181,13 @@ TEST(MonitorLayouts, EachMonitorDrawsItsOwnPictureAndBarsThroughEverySlide) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<RECT> rects;
-    std::vector<StandInAdapter> adapters;
-    for (const Monitor& monitor : c.monitors) {
-      rects.push_back(monitor.screenRect);
-      StandInAdapter adapter;
-      adapter.monitor = static_cast<int>(adapters.size());
-      adapters.push_back(adapter);
-    }
-    StandInMachine machine(rects, adapters);
+    for (const Monitor& monitor : c.monitors) rects.push_back(monitor.screenRect);
+    StandInMachine machine = MonitorsWithAnAdapterEach(rects);
     RunningSaver running(machine, L"saver.scr /s",
                          [&] { return std::make_unique<PictureSlides>(c.position); });
     CMoireScreensaver& saver = running.saver;
-    saver.timer = AppTimer({&TestClock, 1000});
-    // The back buffers are read after the frame's Present.
-    saver.fullScreenSwapEffect = D3DSWAPEFFECT_COPY;
     clockTicks = 0;
-    running.StartDevices();
+    running.StartDevicesOnTestClock(&TestClock);
     ASSERT_FALSE(saver.errorMode) << std::hex << saver.errorCode;
     ASSERT_EQ(static_cast<int>(c.monitors.size()), saver.unitCount);
     running.RenderFrames(2);  // the splash, then the load

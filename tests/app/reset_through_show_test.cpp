@@ -5,8 +5,7 @@
 
 #include <vector>
 
-#include "render/current_device.h"
-#include "show/project_document.h"
+#include "tests/app/built_in_show.h"
 #include "tests/app/running_saver.h"
 #include "tests/support/device_fixture.h"
 
@@ -15,22 +14,6 @@ namespace {
 int64_t clockTicks = 0;  // milliseconds
 int64_t TestClock() { return clockTicks; }
 int64_t Ticks(float seconds) { return static_cast<int64_t>(seconds * 1000); }
-
-// The built-in show's slide timings, from a copy loaded on `device` and dropped again.
-std::vector<SlideDurations> BuiltInSlideDurations(IDirect3DDevice9* device) {
-  CurrentDevice = device;
-  const ProjectDocument document = LoadProjectDocument();
-  std::vector<SlideDurations> durations;
-  for (const auto& slide : document.root->Slides()) durations.push_back(slide->Durations());
-  return durations;
-}
-
-// The share of pixels that are not black.
-double LitShare(const std::vector<D3DCOLOR>& pixels) {
-  size_t lit = 0;
-  for (D3DCOLOR pixel : pixels) lit += !testing_support::ColorNear(pixel, 0xFF000000, 16);
-  return pixels.empty() ? 0 : static_cast<double>(lit) / pixels.size();
-}
 
 // The mean of red, green and blue over the frame.
 double MeanLevel(const std::vector<D3DCOLOR>& pixels) {
@@ -48,7 +31,6 @@ double SameShare(const std::vector<D3DCOLOR>& before, const std::vector<D3DCOLOR
   }
   return static_cast<double>(same) / before.size();
 }
-
 
 TEST(ResetThroughShow, EverySlideOfTheBuiltInShowDrawsItsPictureAfterAReset) {
   StandInMachine machine = OneMonitorMachine();

@@ -32,6 +32,12 @@ void RunningSaver::StartDevices() {
   Init3D(saver);
 }
 
+void RunningSaver::StartDevicesOnTestClock(int64_t (*milliseconds)()) {
+  saver.timer = AppTimer({milliseconds, 1000});
+  saver.fullScreenSwapEffect = D3DSWAPEFFECT_COPY;
+  StartDevices();
+}
+
 void PumpMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

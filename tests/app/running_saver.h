@@ -19,6 +19,9 @@ public:
 
   // Init3D, as the saver loop does first.
   void StartDevices();
+  // The same on a clock of milliseconds that the test sets, with full-screen back buffers that
+  // keep what was presented, so each unit's frame can be read once the frame has ended.
+  void StartDevicesOnTestClock(int64_t (*milliseconds)());
   // Renders `count` frames, handling the window messages between them.
   void RenderFrames(int count);
 

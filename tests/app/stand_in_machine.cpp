@@ -157,6 +157,7 @@ bool StandInMachine::MonitorRect(HMONITOR monitor, RECT* rect) {
 }
 
 IDirect3D9* StandInMachine::CreateDirect3D() {
+  if (withoutDirect3D) return nullptr;
   direct3D_->AddRef();
   return direct3D_;
 }
@@ -175,4 +176,10 @@ StandInMachine OneMonitorMachine() {
   adapter.monitor = 0;
   return StandInMachine({{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}},
                         {adapter});
+}
+
+StandInMachine MonitorsWithAnAdapterEach(std::vector<RECT> monitorRects) {
+  std::vector<StandInAdapter> adapters(monitorRects.size());
+  for (size_t i = 0; i < adapters.size(); ++i) adapters[i].monitor = static_cast<int>(i);
+  return StandInMachine(std::move(monitorRects), std::move(adapters));
 }

@@ -45,6 +45,8 @@ public:
   // References the saver still holds on the Direct3D object it was given.
   ULONG Direct3DReferencesHeldBySaver() const;
 
+  // CreateDirect3D answers null, as Direct3DCreate9 does where Direct3D cannot start.
+  bool withoutDirect3D = false;
   // Answers of TestCooperativeLevel, one per call, before the real device's own.
   std::deque<HRESULT> scriptedLevels;
   // Every full-screen device asked for, in order, whether it was made or not.
@@ -57,3 +59,5 @@ private:
 
 // The whole primary screen as one monitor, driven by the real adapter.
 StandInMachine OneMonitorMachine();
+// A monitor for each rectangle, each driven by an adapter of its own.
+StandInMachine MonitorsWithAnAdapterEach(std::vector<RECT> monitorRects);
