@@ -29,9 +29,7 @@ public:
   }
 
   void Write(KQ_IOF_Virtual& stream) const override {
-    WriteSectionHeader(stream, Derived::ClassName, Derived::Version);
-    std::apply([&](const auto&... settings) { WriteSettings(stream, settings...); },
-               Derived::OwnSettings(static_cast<const Derived&>(*this)));
+    WriteOwnSection(stream);
     Base::Write(stream);
   }
 
@@ -41,5 +39,13 @@ public:
     std::apply([&](auto&... settings) { ReadSettings(stream, settings...); },
                Derived::OwnSettings(static_cast<Derived&>(*this)));
     Base::Read(stream, ReadSectionHeader(stream));
+  }
+
+protected:
+  // The header and the own settings, without the base's section.
+  void WriteOwnSection(KQ_IOF_Virtual& stream) const {
+    WriteSectionHeader(stream, Derived::ClassName, Derived::Version);
+    std::apply([&](const auto&... settings) { WriteSettings(stream, settings...); },
+               Derived::OwnSettings(static_cast<const Derived&>(*this)));
   }
 };

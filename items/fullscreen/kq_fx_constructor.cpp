@@ -31,12 +31,17 @@ KQ_FX_Constructor::KQ_FX_Constructor(int effectId, unsigned int speedValue, floa
 
 void KQ_FX_Constructor::Write(KQ_IOF_Virtual& stream) const {
   WriteSectionHeader(stream, L"KQ_FX_Constructor", CurrentVersion);
+  WriteVersion1Fields(stream);
+  WriteSetting(stream, scale);
+  KQ_ABObj_Constructor::Write(stream);
+}
+
+void KQ_FX_Constructor::WriteVersion1Fields(KQ_IOF_Virtual& stream) const {
   WriteSettings(stream, speed, asEffect);
   WriteGuidString(stream, maskKey.id);
   WriteSetting(stream, maskKey.name);
   stream.WriteBool(maskKey.flag);
-  WriteSettings(stream, effectFile, scale);
-  KQ_ABObj_Constructor::Write(stream);
+  WriteSetting(stream, effectFile);
 }
 
 void KQ_FX_Constructor::Read(KQ_IOF_Virtual& stream, unsigned long version) {

@@ -85,6 +85,8 @@ protected:
 
   // Technique, "Scale", "Mask" and "Background", then the picture quad with every pass.
   void DrawEffectPass(EffectCalls& effect, KQ_ABRender& light) const;
+  // This level's fields as version 1 stores them; version 2 appends the scale.
+  void WriteVersion1Fields(KQ_IOF_Virtual& stream) const;
 
 private:
   ComHolder<IDirect3DTexture9> maskTexture_;

@@ -34,11 +34,15 @@ void KQ_FlameLight::Read(KQ_IOF_Virtual& stream, unsigned long version) {
 
 void KQ_FlameLight::Write(KQ_IOF_Virtual& stream) const {
   WriteSectionHeader(stream, L"KQ_FlameLight", CurrentVersion);
-  WriteSettings(stream, fireOn, distortionOn, fireOffset, distortion.bumpLink,
-                distortion.effectLink, distortion.speed, distortion.strength,
-                distortion.bumpScale);
+  WriteSettings(stream, fireOn, distortionOn, fireOffset);
+  WriteDistortionSettings(stream);
   fire.Write(stream);
   KQ_2D_Light::Write(stream);
+}
+
+void KQ_FlameLight::WriteDistortionSettings(KQ_IOF_Virtual& stream) const {
+  WriteSettings(stream, distortion.bumpLink, distortion.effectLink, distortion.speed,
+                distortion.strength, distortion.bumpScale);
 }
 
 void KQ_FlameLight::InitDeviceObjects() {

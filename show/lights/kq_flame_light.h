@@ -34,6 +34,10 @@ public:
   KQ_FireFX fire;
   BumpDistortionPass distortion;
 
+protected:
+  // The distortion's settings as the section stores them, after the fire's switches.
+  void WriteDistortionSettings(KQ_IOF_Virtual& stream) const;
+
 private:
   KQ_SimpleMesh<DX_V::PT> fireQuad_;
 };

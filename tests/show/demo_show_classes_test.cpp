@@ -101,9 +101,17 @@ TEST(DemoShowSections, HoldsOlderVersionsOfSomeSections) {
     const wchar_t* className;
     unsigned long version;
   };
-  // The moon: a still picture of the first version over sprite properties of version 4.
-  for (const Section& section : {Section{L"KQ_StatObjConstructor", 1},
-                                 Section{L"KQ_BaseSpriteProp", 4}}) {
+  const Section older[] = {
+      // The moon: a still picture of the first version over sprite properties of version 4.
+      {L"KQ_StatObjConstructor", 1},
+      {L"KQ_BaseSpriteProp", 4},
+      {L"KQ_FlowConstructor", 1},  // the dandelion seeds
+      {L"KQ_FlowConstructor", 2},  // the rain on the coast
+      {L"KQ_FX_Constructor", 1},   // under the glow of dawn
+      {L"KQ_FlameLight", 1},       // the hearth at dawn
+      {L"KQ_2D_Light", 2},         // under the glass ball
+  };
+  for (const Section& section : older) {
     KQ_IOF_W header;
     WriteSectionHeader(header, section.className, section.version);
     const std::vector<uint8_t>& bytes = header.Bytes();

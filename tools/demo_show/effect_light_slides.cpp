@@ -2,20 +2,20 @@
 // the demo pictures.
 #include "show/lights/fake_lake_2d.h"
 #include "show/lights/fake_undervater.h"
-#include "show/lights/kq_flame_light.h"
-#include "show/lights/kq_glass_ball_light.h"
 #include "show/lights/kq_matrix_code_light.h"
 #include "show/lights/kq_water_ring_light.h"
 #include "tools/demo_show/demo_show.h"
 #include "tools/demo_show/lake_ripples.h"
+#include "tools/demo_show/older_sections.h"
 
 namespace demo_show {
 namespace {
 
 // A swaying ball on its stand, over a dusk-blue gradient. The ball follows the camera as if it
-// stood in the background; a zoom of 1 keeps it in the middle.
+// stood in the background; a zoom of 1 keeps it in the middle, as the camera the older light
+// section leaves off does.
 std::unique_ptr<KQ_2D_Light> GlassBall() {
-  auto light = std::make_unique<KQ_GlassBallLight>();
+  auto light = std::make_unique<GlassBallOverSecondLight>();
   light->camera.zoom.Set(100);
   light->ballSize = 60;
   light->magnification = 20;
@@ -44,7 +44,7 @@ std::unique_ptr<KQ_2D_Light> Underwater() {
 
 // Flames along the foot of the picture, their roots a little below it, and the heat haze.
 std::unique_ptr<KQ_2D_Light> Flames() {
-  auto light = std::make_unique<KQ_FlameLight>();
+  auto light = std::make_unique<FirstFlameLight>();
   light->fireOffset = 12;
   return light;
 }

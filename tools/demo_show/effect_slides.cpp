@@ -5,12 +5,12 @@
 
 #include "items/fullscreen/kq_background_copy.h"
 #include "items/fullscreen/kq_fire_fx.h"
-#include "items/fullscreen/kq_light_fx.h"
 #include "items/fullscreen/kq_move_fx.h"
 #include "items/fullscreen/kq_pattern_brush.h"
 #include "items/fullscreen/kq_water_fx.h"
 #include "items/fullscreen/kq_waves_fx.h"
 #include "tools/demo_show/demo_show.h"
+#include "tools/demo_show/older_sections.h"
 #include "tools/demo_show/slide_building.h"
 
 namespace demo_show {
@@ -50,7 +50,7 @@ const EffectSlide EffectSlides[] = {
      }},
     {L"Glow of dawn", 0,
      [] {
-       auto pulse = std::make_unique<KQ_LightFX>();
+       auto pulse = std::make_unique<LightPulseOverFirstEffect>();
        pulse->speed.Set(4);  // a slow breath: about 8 s a pulse
        pulse->strength.Set(35);
        return pulse;

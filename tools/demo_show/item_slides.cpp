@@ -4,13 +4,11 @@
 
 #include "items/sprites/kq_bird_constructor.h"
 #include "items/sprites/kq_fish_constructor.h"
-#include "items/sprites/kq_flow_constructor.h"
 #include "items/sprites/kq_flower_constructor.h"
 #include "items/sprites/kq_fog_constructor.h"
 #include "items/sprites/kq_ghost_constructor.h"
 #include "items/sprites/kq_god_ray_constructor.h"
 #include "items/sprites/kq_grass_constructor.h"
-#include "items/sprites/kq_rain_constructor.h"
 #include "items/sprites/kq_sparkle_constructor.h"
 #include "tools/demo_show/demo_pictures.h"
 #include "tools/demo_show/demo_show.h"
@@ -100,7 +98,7 @@ ItemList Pond() {
 
 ItemList RainyCoast() {
   ItemList items;
-  auto rain = System<KQ_RainConstructor>(Rain, 180, 56, {0, 1, 0, 1});
+  auto rain = System<RainOverSecondFlow>(Rain, 180, 56, {0, 1, 0, 1});
   rain->flowSpeed = 1100;
   rain->angle = 262;  // falling a little to the left, in the wind
   rain->fadeSpeed = 0.6f;
@@ -152,7 +150,7 @@ ItemList WindyMeadow() {
     items.push_back(std::move(flower));
   }
   // Dandelion seeds carried across the picture by the wind.
-  auto seeds = System<KQ_FlowConstructor>(Seed, 20, 48, {0, 1, 0, 1});
+  auto seeds = System<FirstFlow>(Seed, 20, 48, {0, 1, 0, 1});
   seeds->angle = 8;
   seeds->flowSpeed = 70;
   seeds->wobbleAmplitude.Set(10);  // 30 pixels a second sideways
