@@ -255,11 +255,11 @@ TEST_F(DemoShowTest, EveryTruncationOfTheDocumentIsRefusedAsAWhole) {
 
   KQ_DocResManager* const before = CurrentDocResManager;
   size_t tried = 0;
+  auto cut = testing_support::GuardedBytes::WithRoomFor(bytes.size());
   for (size_t length = 0; length < bytes.size(); ++length) {
     if (skipped.count(length)) continue;
     ++tried;
-    const testing_support::GuardedBytes cut(
-        std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(length)));
+    cut.Place(bytes.data(), length);
     HRESULT code = S_OK;
     try {
       ReadProjectDocument(cut.Data(), cut.Size());
