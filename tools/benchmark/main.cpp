@@ -3,7 +3,9 @@
 // its first loop on an offscreen device, one frame per 1/30 s of show time, as on screen. Each
 // slide's frame times, its FrameMove alone and the private memory it added are set beside the
 // one-picture floor and the empty frame, measured on the same device in the same run.
-// Usage: benchmark_show
+// With --passes it plays the loop at 1920x1080 only and prints each slide's frame pass by pass
+// instead, each pass waited for on its own.
+// Usage: benchmark_show [--passes]
 #include <windows.h>
 
 #include <cstdio>
@@ -18,6 +20,7 @@
 #include "show/project_document.h"
 #include "tools/benchmark/frame_samples.h"
 #include "tools/benchmark/offscreen_device.h"
+#include "tools/benchmark/pass_times.h"
 #include "tools/benchmark/process_memory.h"
 #include "tools/benchmark/reference_frames.h"
 #include "tools/benchmark/stopwatch.h"
@@ -43,6 +46,7 @@ struct ShowFigures {
   double load = 0, firstFrame = 0;  // milliseconds from the start of the load
   double peakMemory = 0;            // megabytes
   std::vector<SlideFigures> slides;
+  std::vector<std::vector<PassTimes::Pass>> passes;  // per slide, with --passes
 };
 
 float LoopSeconds(const KQ_SlideShow_Light& show) {
@@ -64,8 +68,8 @@ size_t CurrentSlideIndex(const KQ_SlideShow_Light& show) {
 
 // The show's first loop, frame by frame, with the steps of the saver's own player: load, prepare
 // every slide and place the pictures; then per frame FrameMove, the scene, and a present that
-// waits for the device.
-void PlayFirstLoop(OffscreenDevice& offscreen, ShowFigures* figures) {
+// waits for the device. With `passes` each pass mark of the frame is timed as well.
+void PlayFirstLoop(OffscreenDevice& offscreen, ShowFigures* figures, PassTimes* passes) {
   IDirect3DDevice9* device = offscreen.Device();
   const Stopwatch sinceLoad;
   ProjectDocument document = LoadProjectDocument();
@@ -85,14 +89,17 @@ void PlayFirstLoop(OffscreenDevice& offscreen, ShowFigures* figures) {
     const Stopwatch frame;
     show.FrameMove(static_cast<float>(i) * ShowTimePerFrame);
     const double frameMove = frame.Milliseconds();
+    if (passes) passes->BeginFrame();
     if (SUCCEEDED(device->BeginScene())) {
       show.Render();
       device->EndScene();
     }
     offscreen.PresentAndFinish();
+    if (passes) passes->EndPass("present");
     const size_t slideIndex = CurrentSlideIndex(show);
     if (slideIndex < previousSlide) break;
     previousSlide = slideIndex;
+    if (passes) passes->EndFrame(slideIndex);
     SlideFigures& slide = figures->slides[slideIndex];
     slide.frames.Add(frame.Milliseconds());
     slide.frameMoves.Add(frameMove);
@@ -105,14 +112,20 @@ void PlayFirstLoop(OffscreenDevice& offscreen, ShowFigures* figures) {
   CurrentPictureView().ReleaseDeviceObjects(device);
 }
 
-HRESULT Measure(const ScreenSize& size, ShowFigures* figures) {
+HRESULT Measure(const ScreenSize& size, bool timePasses, ShowFigures* figures) {
   OffscreenDevice offscreen(size.width, size.height);
   if (FAILED(offscreen.Status())) return offscreen.Status();
   CurrentDevice = offscreen.Device();
   try {
     figures->floor = OnePictureFrameMilliseconds(offscreen);
     figures->empty = EmptyFrameMilliseconds(offscreen);
-    PlayFirstLoop(offscreen, figures);
+    if (timePasses) {
+      PassTimes passes(offscreen);
+      PlayFirstLoop(offscreen, figures, &passes);
+      figures->passes = passes.Slides();
+    } else {
+      PlayFirstLoop(offscreen, figures, nullptr);
+    }
   } catch (...) {
     return CodeOfCurrentException();
   }
@@ -143,20 +156,44 @@ void PrintTable(const ScreenSize& size, const ShowFigures& figures) {
               figures.load, figures.firstFrame, figures.peakMemory);
 }
 
+// Per slide, the median of each pass beside the floor.
+void PrintPassTable(const ScreenSize& size, const ShowFigures& figures) {
+  const double floor = figures.floor;
+  std::printf("%ux%u  floor (one 1024x768 picture, linear): %.2f ms   empty frame: %.2f ms\n"
+              "each pass waited for on its own (median ms, x floor); \"picture\" is the slide's "
+              "picture, into the capture when the slide captures\n",
+              size.width, size.height, floor, figures.empty);
+  for (size_t i = 0; i < figures.slides.size() && i < figures.passes.size(); ++i) {
+    if (figures.slides[i].frames.Empty()) continue;
+    std::printf("%ls\n", figures.slides[i].name.c_str());
+    for (const PassTimes::Pass& pass : figures.passes[i]) {
+      std::printf("  %-44.44s %7.2f %6.2f\n", pass.name.c_str(), pass.samples.Median(),
+                  pass.samples.Median() / floor);
+    }
+  }
+  std::printf("\n");
+}
+
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
+  const bool timePasses = argc > 1 && std::wstring(argv[1]) == L"--passes";
   std::printf("The built-in show's first loop, offscreen on a Direct3D 9 HAL device, 1/30 s of "
               "show time per frame (FrameMove: median; memory: private bytes)\n\n");
   for (const ScreenSize& size : ScreenSizes) {
+    if (timePasses && size.width != 1920) continue;
     ShowFigures figures;
-    const HRESULT hr = Measure(size, &figures);
+    const HRESULT hr = Measure(size, timePasses, &figures);
     if (FAILED(hr)) {
       std::printf("%ux%u failed: 0x%08lX\n", size.width, size.height,
                   static_cast<unsigned long>(hr));
       return 1;
     }
-    PrintTable(size, figures);
+    if (timePasses) {
+      PrintPassTable(size, figures);
+    } else {
+      PrintTable(size, figures);
+    }
     std::fflush(stdout);
   }
   return 0;
