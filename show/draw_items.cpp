@@ -1,4 +1,7 @@
+#include <typeinfo>
+
 #include "items/kq_abobj.h"
+#include "render/pass_marks.h"
 #include "show/kq_2d_light.h"
 
 void DrawItems(KQ_2D_Light& light, const std::vector<RefHolder<KQ_ABObj>>& items,
@@ -11,6 +14,7 @@ void DrawItems(KQ_2D_Light& light, const std::vector<RefHolder<KQ_ABObj>>& items
       light.HandOnCapturedScene(--capturesLeft > 0);
     }
     object->Draw(light);
+    EndOfPass(typeid(*object).name());
     light.ShowPictureAsScene();
   }
 }

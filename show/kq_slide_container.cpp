@@ -2,6 +2,7 @@
 
 #include "document/class_registry.h"
 #include "document/setting_stream.h"
+#include "render/pass_marks.h"
 
 REGISTER_DOCUMENT_FAMILY_CLASS(KQ_SlideContainer, KQ_SlideContainer);
 
@@ -76,6 +77,7 @@ void KQ_SlideContainer::RenderSlide() {
   if (light->NeedsSceneCapture()) ++captures;
   if (captures > 0) light->BeginSceneCapture();
   light->RenderBackground();
+  EndOfPass("picture");
   DrawItems(*light, items_, captures);
 }
 

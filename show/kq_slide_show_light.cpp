@@ -2,6 +2,7 @@
 
 #include "document/class_registry.h"
 #include "render/back_buffer.h"
+#include "render/pass_marks.h"
 #include "render/screen_quad.h"
 
 namespace {
@@ -88,7 +89,9 @@ void KQ_SlideShow_Light::Render() {
   if (!slide || !fadeQuad_) return;
   slide->RenderSlide();
   slide->RenderEffect();
+  EndOfPass("effect");
   if (KQ_2D_Light* light = slide->GetLight().Get()) light->DrawFadeQuad(*fadeQuad_);
+  EndOfPass("fade");
 }
 
 void KQ_SlideShow_Light::InvalidateDeviceObjects() {

@@ -9,6 +9,7 @@
 #include "document/setting_stream.h"
 #include "render/back_buffer.h"
 #include "render/current_device.h"
+#include "render/pass_marks.h"
 #include "render/picture_layout.h"
 #include "show/lights/glass_ball_textures.h"
 
@@ -203,6 +204,7 @@ void KQ_GlassBallLight::RenderEffect() {
 
   backgroundQuad_.BindScreenVertices();
   backgroundQuad_.Draw();
+  EndOfPass("glass ball: background");
 
   SetLensTransforms(true);
   device->SetTexture(0, bumpTexture_);
@@ -211,6 +213,7 @@ void KQ_GlassBallLight::RenderEffect() {
   device->SetTextureStageState(0, D3DTSS_COLORARG2, D3DTA_CURRENT);
   device->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_DISABLE);
   DrawBallStrip();
+  EndOfPass("glass ball: lens");
 
   SetLensTransforms(false);
   device->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
@@ -229,6 +232,7 @@ void KQ_GlassBallLight::RenderEffect() {
     device->SetTexture(0, overlayB_);
     DrawBallStrip();
   }
+  EndOfPass("glass ball: overlays");
 
   device->SetTexture(0, maskTexture_);
   device->SetTexture(1, backgroundQuad_.texture);

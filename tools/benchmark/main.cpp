@@ -4,7 +4,9 @@
 // slide's frame times, its FrameMove alone and the private memory it added are set beside the
 // one-picture floor and the empty frame, measured on the same device in the same run. A second
 // loop follows, unmeasured but for the peak memory: a show that keeps growing shows it there.
-// Usage: benchmark_show
+// With --passes it plays the loop at 1920x1080 only and prints each slide's frame pass by pass
+// instead, each pass waited for on its own.
+// Usage: benchmark_show [--passes]
 #include <windows.h>
 
 #include <cstdio>
@@ -19,6 +21,7 @@
 #include "show/project_document.h"
 #include "tools/benchmark/frame_samples.h"
 #include "tools/benchmark/offscreen_device.h"
+#include "tools/benchmark/pass_times.h"
 #include "tools/benchmark/process_memory.h"
 #include "tools/benchmark/reference_frames.h"
 #include "tools/benchmark/stopwatch.h"
@@ -45,6 +48,7 @@ struct ShowFigures {
   double peakMemory = 0;            // megabytes, at the end of the first loop
   double secondLoopPeakMemory = 0;  // megabytes, at the end of the second loop
   std::vector<SlideFigures> slides;
+  std::vector<std::vector<PassTimes::Pass>> passes;  // per slide, with --passes
 };
 
 float LoopSeconds(const KQ_SlideShow_Light& show) {
@@ -65,22 +69,25 @@ size_t CurrentSlideIndex(const KQ_SlideShow_Light& show) {
 }
 
 // One frame as the saver's player draws it: FrameMove, the scene, and a present that waits for
-// the device. Returns FrameMove's time.
-double PlayFrame(OffscreenDevice& offscreen, KQ_SlideShow_Light& show, int frame) {
+// the device; with `passes` each pass mark of the frame is timed as well. Returns FrameMove's time.
+double PlayFrame(OffscreenDevice& offscreen, KQ_SlideShow_Light& show, int frame,
+                 PassTimes* passes) {
   const Stopwatch frameMove;
   show.FrameMove(static_cast<float>(frame) * ShowTimePerFrame);
   const double frameMoveTime = frameMove.Milliseconds();
+  if (passes) passes->BeginFrame();
   if (SUCCEEDED(offscreen.Device()->BeginScene())) {
     show.Render();
     offscreen.Device()->EndScene();
   }
   offscreen.PresentAndFinish();
+  if (passes) passes->EndPass("present");
   return frameMoveTime;
 }
 
 // The show's first two loops, frame by frame, with the steps of the saver's own player: load,
 // prepare every slide and place the pictures, then the frames.
-void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures) {
+void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures, PassTimes* passes) {
   IDirect3DDevice9* device = offscreen.Device();
   const Stopwatch sinceLoad;
   ProjectDocument document = LoadProjectDocument();
@@ -99,10 +106,11 @@ void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures) {
   int i = 0;
   for (; i < frameBound; ++i) {
     const Stopwatch frame;
-    const double frameMove = PlayFrame(offscreen, show, i);
+    const double frameMove = PlayFrame(offscreen, show, i, passes);
     const size_t slideIndex = CurrentSlideIndex(show);
     if (slideIndex < previousSlide) break;
     previousSlide = slideIndex;
+    if (passes) passes->EndFrame(slideIndex);
     SlideFigures& slide = figures->slides[slideIndex];
     slide.frames.Add(frame.Milliseconds());
     slide.frameMoves.Add(frameMove);
@@ -114,7 +122,7 @@ void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures) {
   figures->peakMemory = CurrentProcessMemory().peakPrivateMegabytes;
   previousSlide = 0;
   for (const int secondLoopEnd = i + frameBound; ++i < secondLoopEnd;) {
-    PlayFrame(offscreen, show, i);
+    PlayFrame(offscreen, show, i, nullptr);
     const size_t slideIndex = CurrentSlideIndex(show);
     if (slideIndex < previousSlide) break;
     previousSlide = slideIndex;
@@ -124,14 +132,20 @@ void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures) {
   CurrentPictureView().ReleaseDeviceObjects(device);
 }
 
-HRESULT Measure(const ScreenSize& size, ShowFigures* figures) {
+HRESULT Measure(const ScreenSize& size, bool timePasses, ShowFigures* figures) {
   OffscreenDevice offscreen(size.width, size.height);
   if (FAILED(offscreen.Status())) return offscreen.Status();
   CurrentDevice = offscreen.Device();
   try {
     figures->floor = OnePictureFrameMilliseconds(offscreen);
     figures->empty = EmptyFrameMilliseconds(offscreen);
-    PlayTwoLoops(offscreen, figures);
+    if (timePasses) {
+      PassTimes passes(offscreen);
+      PlayTwoLoops(offscreen, figures, &passes);
+      figures->passes = passes.Slides();
+    } else {
+      PlayTwoLoops(offscreen, figures, nullptr);
+    }
   } catch (...) {
     return CodeOfCurrentException();
   }
@@ -162,20 +176,44 @@ void PrintTable(const ScreenSize& size, const ShowFigures& figures) {
               figures.secondLoopPeakMemory);
 }
 
+// Per slide, the median of each pass beside the floor.
+void PrintPassTable(const ScreenSize& size, const ShowFigures& figures) {
+  const double floor = figures.floor;
+  std::printf("%ux%u  floor (one 1024x768 picture, linear): %.2f ms   empty frame: %.2f ms\n"
+              "each pass waited for on its own (median ms, x floor); \"picture\" is the slide's "
+              "picture, into the capture when the slide captures\n",
+              size.width, size.height, floor, figures.empty);
+  for (size_t i = 0; i < figures.slides.size() && i < figures.passes.size(); ++i) {
+    if (figures.slides[i].frames.Empty()) continue;
+    std::printf("%ls\n", figures.slides[i].name.c_str());
+    for (const PassTimes::Pass& pass : figures.passes[i]) {
+      std::printf("  %-44.44s %7.2f %6.2f\n", pass.name.c_str(), pass.samples.Median(),
+                  pass.samples.Median() / floor);
+    }
+  }
+  std::printf("\n");
+}
+
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
+  const bool timePasses = argc > 1 && std::wstring(argv[1]) == L"--passes";
   std::printf("The built-in show's first loop (then a second for its memory), offscreen on a Direct3D 9 HAL device, 1/30 s of "
               "show time per frame (FrameMove: median; memory: private bytes)\n\n");
   for (const ScreenSize& size : ScreenSizes) {
+    if (timePasses && size.width != 1920) continue;
     ShowFigures figures;
-    const HRESULT hr = Measure(size, &figures);
+    const HRESULT hr = Measure(size, timePasses, &figures);
     if (FAILED(hr)) {
       std::printf("%ux%u failed: 0x%08lX\n", size.width, size.height,
                   static_cast<unsigned long>(hr));
       return 1;
     }
-    PrintTable(size, figures);
+    if (timePasses) {
+      PrintPassTable(size, figures);
+    } else {
+      PrintTable(size, figures);
+    }
     std::fflush(stdout);
   }
   return 0;

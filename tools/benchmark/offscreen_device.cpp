@@ -63,9 +63,12 @@ OffscreenDevice::~OffscreenDevice() {
   if (window_) DestroyWindow(window_);
 }
 
-
 void OffscreenDevice::PresentAndFinish() {
   device_->Present(nullptr, nullptr, nullptr, nullptr);
+  Finish();
+}
+
+void OffscreenDevice::Finish() {
   finished_->Issue(D3DISSUE_END);
   while (finished_->GetData(nullptr, 0, D3DGETDATA_FLUSH) == S_FALSE) {
   }

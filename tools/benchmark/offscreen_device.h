@@ -19,6 +19,8 @@ public:
   IDirect3DDevice9* Device() const { return device_; }
   // Presents the frame and waits until the device is done with it.
   void PresentAndFinish();
+  // Waits until the device has done the work so far.
+  void Finish();
 
 private:
   HRESULT Create(UINT width, UINT height);

@@ -1,0 +1,3 @@
+#include "render/pass_marks.h"
+
+PassEndHandler OnPassEnd = nullptr;
