@@ -2,6 +2,9 @@
 // indexed draw; owners size the index buffer from it.
 #pragma once
 
+#include <algorithm>
+#include <climits>
+
 #include "render/kq_simple_mesh.h"
 
 template <class V>
@@ -48,10 +51,12 @@ public:
     KQ_SimpleMesh<V>::Bind();
   }
   // The indexed draw of the bound buffers: every vertex, `triangleCount` primitives.
-  void DrawIndexed() const {
-    if (!this->vertexBuffer || !indexBuffer) return;
+  // The first `triangles` triangles of the index buffer (all of them by default).
+  void DrawIndexed(UINT triangles = UINT_MAX) const {
+    triangles = std::min(triangles, triangleCount);
+    if (!this->vertexBuffer || !indexBuffer || triangles == 0) return;
     CurrentDevice->DrawIndexedPrimitive(this->primitiveType, 0, 0, this->vertexCount, 0,
-                                        triangleCount);
+                                        triangles);
   }
 
   IDirect3DIndexBuffer9* indexBuffer = nullptr;

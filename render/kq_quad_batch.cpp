@@ -90,10 +90,13 @@ void KQ_QuadBatch::SetQuadUV(int i, float uLeft, float uRight, float vTop, float
   }
 }
 
-void KQ_QuadBatch::Draw() const {
+void KQ_QuadBatch::Draw(int quads) const {
   for (const auto& chunk : chunks_) {
+    if (quads <= 0) break;
+    const int drawn = std::min(quads, static_cast<int>(chunk.triangleCount / 2));
     CurrentDevice->SetTexture(0, chunk.texture);
     chunk.Bind();
-    chunk.DrawIndexed();
+    chunk.DrawIndexed(static_cast<UINT>(2 * drawn));
+    quads -= drawn;
   }
 }

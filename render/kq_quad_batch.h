@@ -7,6 +7,7 @@
 
 #include <d3dx9math.h>
 
+#include <climits>
 #include <vector>
 
 #include "render/textured_indexed_mesh.h"
@@ -35,8 +36,9 @@ public:
   void SetQuadColour(int i, D3DCOLOR argb);
   void SetQuadUV(int i, float uLeft, float uRight, float vTop, float vBottom);
 
-  // One indexed draw per chunk; blending and texture stages are the caller's.
-  void Draw() const;
+  // The first `quads` quads (all by default), one indexed draw per chunk that holds any of them;
+  // blending and texture stages are the caller's.
+  void Draw(int quads = INT_MAX) const;
 
   int QuadCount() const { return quadCount_; }
   const std::vector<TexturedIndexedMesh<DX_V::TPCT>>& Chunks() const { return chunks_; }

@@ -143,7 +143,9 @@ void KQ_MatrixCodeLight::RenderBackground() {
   }
   CurrentDevice->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE);
   CurrentDevice->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
-  batch_.Draw();
+  // Only the quads that hold a glyph: the rest are transparent and, while the rain is sparse,
+  // thousands of them pile onto one cell, where they cost the rasteriser and change no pixel.
+  batch_.Draw(cursor_ ? cursor_->count : batch_.QuadCount());
   CurrentDevice->SetRenderState(D3DRS_ALPHABLENDENABLE, FALSE);
 }
 
