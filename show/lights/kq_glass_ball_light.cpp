@@ -70,15 +70,11 @@ void KQ_GlassBallLight::Read(KQ_IOF_Virtual& stream, unsigned long) {
 }
 
 void KQ_GlassBallLight::Write(KQ_IOF_Virtual& stream) const {
-  WriteOwnSection(stream);
-  KQ_2D_Light::Write(stream);
-}
-
-void KQ_GlassBallLight::WriteOwnSection(KQ_IOF_Virtual& stream) const {
   WriteSectionHeader(stream, L"KQ_GlassBallLight", CurrentVersion);
   WriteSettings(stream, overlayALink, overlayBLink, standLink, backgroundLink, speed,
                 ballPosition, ballSize, magnification, overlayAOn, overlayBOn, standOn,
                 backgroundMode, motionMode, gradientTop, gradientBottom);
+  KQ_2D_Light::Write(stream);
 }
 
 void KQ_GlassBallLight::UpdateLensParameters() {

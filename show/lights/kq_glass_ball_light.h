@@ -71,10 +71,6 @@ public:
   MediaColor gradientTop{0};
   MediaColor gradientBottom{0};
 
-protected:
-  // This class's own section, without the base section that follows it.
-  void WriteOwnSection(KQ_IOF_Virtual& stream) const;
-
 private:
   // Eye distance, lens scale and sway amplitude from the settings and the current layout.
   void UpdateLensParameters();

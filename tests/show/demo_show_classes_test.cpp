@@ -109,7 +109,6 @@ TEST(DemoShowSections, HoldsOlderVersionsOfSomeSections) {
       {L"KQ_FlowConstructor", 2},  // the rain on the coast
       {L"KQ_FX_Constructor", 1},   // under the glow of dawn
       {L"KQ_FlameLight", 1},       // the hearth at dawn
-      {L"KQ_2D_Light", 2},         // under the glass ball
   };
   for (const Section& section : older) {
     KQ_IOF_W header;

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <set>
 
-#include "render/picture_layout.h"
 #include "render/picture_view.h"
 #include "show/lights/fake_undervater.h"
 #include "show/lights/kq_glass_ball_light.h"
@@ -18,7 +17,6 @@
 #include "tests/show/show_device_test.h"
 #include "tests/support/demo_document_bytes.h"
 #include "tests/support/guarded_bytes.h"
-#include "tools/benchmark/process_memory.h"
 #include "tools/demo_show/demo_show.h"
 
 namespace {
@@ -288,26 +286,6 @@ TEST_F(DemoShowTest, ADocumentReplacedOrDroppedLeavesNoCurrentManagerBehind) {
   EXPECT_EQ(document.manager.get(), CurrentDocResManager);
   document = ProjectDocument();
   EXPECT_EQ(nullptr, CurrentDocResManager);
-}
-
-TEST_F(DemoShowTest, LoadingPlayingAndReleasingTheShowOverAndOverKeepsNothingBehind) {
-  auto playOnce = [&] {
-    Start();
-    for (int frame = 0; frame < 3; ++frame) Frame(100 + frame / 30.0f);
-    document = ProjectDocument();
-    CurrentPictureView().ReleaseDeviceObjects(device);
-  };
-  // The first loads also pay what D3DX and the driver make once per process.
-  playOnce();
-  playOnce();
-  const ULONG deviceReferences = scene_testing::RefCount(device);
-  const double before = CurrentProcessMemory().privateMegabytes;
-  constexpr int Loads = 16;
-  for (int i = 0; i < Loads; ++i) playOnce();
-  const double growth = CurrentProcessMemory().privateMegabytes - before;
-  // Each load used to leave about 1.6 MB behind.
-  EXPECT_LT(growth / Loads, 0.25) << growth << " MB over " << Loads << " loads";
-  EXPECT_EQ(deviceReferences, scene_testing::RefCount(device));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the demo pictures.
 #include "show/lights/fake_lake_2d.h"
 #include "show/lights/fake_undervater.h"
+#include "show/lights/kq_glass_ball_light.h"
 #include "show/lights/kq_matrix_code_light.h"
 #include "show/lights/kq_water_ring_light.h"
 #include "tools/demo_show/demo_show.h"
@@ -12,10 +13,9 @@ namespace demo_show {
 namespace {
 
 // A swaying ball on its stand, over a dusk-blue gradient. The ball follows the camera as if it
-// stood in the background; a zoom of 1 keeps it in the middle, as the camera the older light
-// section leaves off does.
+// stood in the background; a zoom of 1 keeps it in the middle.
 std::unique_ptr<KQ_2D_Light> GlassBall() {
-  auto light = std::make_unique<GlassBallOverSecondLight>();
+  auto light = std::make_unique<KQ_GlassBallLight>();
   light->camera.zoom.Set(100);
   light->ballSize = 60;
   light->magnification = 20;

@@ -51,10 +51,4 @@ void FirstFlameLight::Write(KQ_IOF_Virtual& stream) const {
   KQ_2D_Light::Write(stream);
 }
 
-void GlassBallOverSecondLight::Write(KQ_IOF_Virtual& stream) const {
-  WriteOwnSection(stream);
-  WriteSectionHeader(stream, L"KQ_2D_Light", 2);
-  WriteFileLink(stream, pictureLink);
-}
-
 }  // namespace demo_show

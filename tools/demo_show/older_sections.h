@@ -8,7 +8,6 @@
 #include "items/sprites/kq_rain_constructor.h"
 #include "items/sprites/kq_stat_obj_constructor.h"
 #include "show/lights/kq_flame_light.h"
-#include "show/lights/kq_glass_ball_light.h"
 
 namespace demo_show {
 
@@ -43,13 +42,6 @@ public:
 // A flame light in the first version of its section: the fire's speed in place of the fire's
 // own section, whose other settings keep the light's defaults.
 class FirstFlameLight : public KQ_FlameLight {
-public:
-  void Write(KQ_IOF_Virtual& stream) const override;
-};
-
-// A glass ball over the second version of the plain light's section, from before the camera
-// (it stays off).
-class GlassBallOverSecondLight : public KQ_GlassBallLight {
 public:
   void Write(KQ_IOF_Virtual& stream) const override;
 };
