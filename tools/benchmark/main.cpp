@@ -2,7 +2,9 @@
 // "DDS" 107, as the saver carries it) is loaded as a monitor's player loads it and played through
 // its first loop on an offscreen device, one frame per 1/30 s of show time, as on screen. Each
 // slide's frame times, its FrameMove alone and the private memory it added are set beside the
-// one-picture floor and the empty frame, measured on the same device in the same run. A second
+// one-picture floor and the empty frame, measured on the same device in the same run; the floor
+// is drawn again between the slide's frames, so each slide meets the floor of its own moment on
+// a machine whose load changes during the run. A second
 // loop follows, unmeasured but for the peak memory: a show that keeps growing shows it there.
 // With --passes it plays the loop at 1920x1080 only and prints each slide's frame pass by pass
 // instead, each pass waited for on its own.
@@ -29,6 +31,7 @@
 namespace {
 
 constexpr float ShowTimePerFrame = 1.0f / 30;  // seconds
+constexpr int FloorEveryFrames = 3;  // how often a floor frame is drawn between the show's frames
 
 struct ScreenSize {
   UINT width, height;
@@ -39,6 +42,7 @@ const ScreenSize ScreenSizes[] = {{1024, 768}, {1920, 1080}};
 struct SlideFigures {
   std::wstring name;
   FrameSamples frames, frameMoves;
+  FrameSamples floors;  // the one-picture floor, drawn between the slide's frames
   double memoryGrowth = 0;  // megabytes
 };
 
@@ -86,15 +90,17 @@ double PlayFrame(OffscreenDevice& offscreen, KQ_SlideShow_Light& show, int frame
 }
 
 // The show's first two loops, frame by frame, with the steps of the saver's own player: load,
-// prepare every slide and place the pictures, then the frames.
-void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures, PassTimes* passes) {
+// prepare every slide and place the pictures, then the frames; in the first loop a `floor` frame
+// (when given) after every few of them.
+void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures, PassTimes* passes,
+                  OnePictureFrame* floor) {
   IDirect3DDevice9* device = offscreen.Device();
   const Stopwatch sinceLoad;
   ProjectDocument document = LoadProjectDocument();
   KQ_SlideShow_Light& show = *document.root;
   for (const auto& slide : show.Slides()) {
     slide->InitSlide();
-    figures->slides.push_back({slide->name.Get(), {}, {}, 0});
+    figures->slides.push_back({slide->name.Get(), {}, {}, {}, 0});
   }
   show.SetPicturePosition(ReadPicPos());
   figures->load = sinceLoad.Milliseconds();
@@ -115,6 +121,7 @@ void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures, PassTimes* p
     slide.frames.Add(frame.Milliseconds());
     slide.frameMoves.Add(frameMove);
     if (i == 0) figures->firstFrame = sinceLoad.Milliseconds();
+    if (floor && i % FloorEveryFrames == 0) slide.floors.Add(floor->Play());
     const double now = CurrentProcessMemory().privateMegabytes;
     slide.memoryGrowth += now - memory;
     memory = now;
@@ -141,10 +148,11 @@ HRESULT Measure(const ScreenSize& size, bool timePasses, ShowFigures* figures) {
     figures->empty = EmptyFrameMilliseconds(offscreen);
     if (timePasses) {
       PassTimes passes(offscreen);
-      PlayTwoLoops(offscreen, figures, &passes);
+      PlayTwoLoops(offscreen, figures, &passes, nullptr);
       figures->passes = passes.Slides();
     } else {
-      PlayTwoLoops(offscreen, figures, nullptr);
+      OnePictureFrame floor(offscreen);
+      PlayTwoLoops(offscreen, figures, nullptr, &floor);
     }
   } catch (...) {
     return CodeOfCurrentException();
@@ -154,21 +162,22 @@ HRESULT Measure(const ScreenSize& size, bool timePasses, ShowFigures* figures) {
 }
 
 void PrintTable(const ScreenSize& size, const ShowFigures& figures) {
-  const double floor = figures.floor;
   std::printf("%ux%u  floor (one 1024x768 picture, linear): %.2f ms   "
-              "empty frame: %.2f ms (%.2f x floor)\n",
-              size.width, size.height, floor, figures.empty,
-              figures.empty / floor);
-  std::printf("%-32s %15s %15s %15s %15s %7s\n", "slide", "median frame", "p95 frame",
-              "FrameMove", "memory growth", "frames");
-  std::printf("%-32s %15s %15s %15s %15s\n", "", "ms  x floor", "ms  x floor", "ms  x floor",
-              "MB");
+              "empty frame: %.2f ms (%.2f x floor)\n"
+              "x floor: against the floor drawn between the slide's own frames (one after every %d frames)\n",
+              size.width, size.height, figures.floor, figures.empty,
+              figures.empty / figures.floor, FloorEveryFrames);
+  std::printf("%-32s %15s %15s %15s %15s %7s %6s\n", "slide", "median frame", "p95 frame",
+              "FrameMove", "memory growth", "frames", "floor");
+  std::printf("%-32s %15s %15s %15s %15s %7s %6s\n", "", "ms  x floor", "ms  x floor",
+              "ms  x floor", "MB", "", "ms");
   for (const SlideFigures& slide : figures.slides) {
     if (slide.frames.Empty()) continue;
-    std::printf("%-32.32ls %7.2f %6.2f  %7.2f %6.2f  %7.2f %6.2f  %14.1f  %6zu\n",
+    const double floor = slide.floors.Empty() ? figures.floor : slide.floors.Median();
+    std::printf("%-32.32ls %7.2f %6.2f  %7.2f %6.2f  %7.2f %6.2f  %14.1f  %6zu %6.2f\n",
                 slide.name.c_str(), slide.frames.Median(), slide.frames.Median() / floor,
                 slide.frames.P95(), slide.frames.P95() / floor, slide.frameMoves.Median(),
-                slide.frameMoves.Median() / floor, slide.memoryGrowth, slide.frames.Count());
+                slide.frameMoves.Median() / floor, slide.memoryGrowth, slide.frames.Count(), floor);
   }
   std::printf("load %.0f ms   first frame %.0f ms after the load began   "
               "peak private memory %.0f MB after loop one, %.0f MB after loop two\n\n",

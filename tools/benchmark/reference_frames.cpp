@@ -28,42 +28,57 @@ IDirect3DTexture9* CreatePicture(IDirect3DDevice9* device) {
   return texture;
 }
 
-// The median of ReferenceFrames frames that clear, call `draw` and present.
-template <class Draw>
-double MedianFrame(OffscreenDevice& offscreen, Draw draw) {
-  IDirect3DDevice9* device = offscreen.Device();
+// The median of ReferenceFrames calls of `play`, each returning a frame's milliseconds.
+template <class Play>
+double MedianOf(Play play) {
   FrameSamples samples;
-  for (int i = 0; i < ReferenceFrames; ++i) {
-    const Stopwatch stopwatch;
-    device->BeginScene();
-    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0, 1.0f, 0);
-    draw();
-    device->EndScene();
-    offscreen.PresentAndFinish();
-    samples.Add(stopwatch.Milliseconds());
-  }
+  for (int i = 0; i < ReferenceFrames; ++i) samples.Add(play());
   return samples.Median();
 }
 
 }  // namespace
 
-double OnePictureFrameMilliseconds(OffscreenDevice& offscreen) {
-  IDirect3DDevice9* device = offscreen.Device();
-  CurrentDevice = device;
-  IDirect3DTexture9* picture = CreatePicture(device);
-  TexturedQuad quad;
-  quad.SetTextureAndRect(picture, ScreenQuad::FullScreen());
+OnePictureFrame::OnePictureFrame(OffscreenDevice& offscreen) : offscreen_(offscreen) {
+  CurrentDevice = offscreen.Device();
+  IDirect3DTexture9* picture = CreatePicture(offscreen.Device());
+  quad_.SetTextureAndRect(picture, ScreenQuad::FullScreen());
   if (picture) picture->Release();  // the quad holds it
-  const double milliseconds = MedianFrame(offscreen, [&] {
-    device->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
-    device->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
-    quad.BindScreenVertices();
-    quad.Draw();
-  });
-  device->SetTexture(0, nullptr);
+}
+
+double OnePictureFrame::Play() {
+  IDirect3DDevice9* device = offscreen_.Device();
+  IDirect3DStateBlock9* before = nullptr;
+  device->CreateStateBlock(D3DSBT_ALL, &before);
+  const Stopwatch stopwatch;
+  device->BeginScene();
+  device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0, 1.0f, 0);
+  device->SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
+  device->SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
+  quad_.BindScreenVertices();
+  quad_.Draw();
+  device->EndScene();
+  offscreen_.PresentAndFinish();
+  const double milliseconds = stopwatch.Milliseconds();
+  if (before) {
+    before->Apply();
+    before->Release();
+  }
   return milliseconds;
 }
 
+double OnePictureFrameMilliseconds(OffscreenDevice& offscreen) {
+  OnePictureFrame frame(offscreen);
+  return MedianOf([&] { return frame.Play(); });
+}
+
 double EmptyFrameMilliseconds(OffscreenDevice& offscreen) {
-  return MedianFrame(offscreen, [] {});
+  IDirect3DDevice9* device = offscreen.Device();
+  return MedianOf([&] {
+    const Stopwatch stopwatch;
+    device->BeginScene();
+    device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0, 1.0f, 0);
+    device->EndScene();
+    offscreen.PresentAndFinish();
+    return stopwatch.Milliseconds();
+  });
 }
