@@ -106,7 +106,9 @@ protected:
   // invalidate put them in, and a new capture pair of the back buffer's size.
   void RestoreSharedDeviceObjects();
   // A coloured quad blended in its vertex colours and alphas: stage 0 reads the diffuse colour
-  // for the draw and the texture again after it. Alpha blending stays on.
+  // for the draw and the texture again after it. Alpha blending stays on. A transparent quad
+  // (the fade while a slide is displayed) sets the same state and draws nothing: its draw would
+  // change no pixel.
   template <class Quad>
   static void DrawInVertexColours(const Quad& quad) {
     IDirect3DDevice9* device = CurrentDevice;
@@ -114,7 +116,7 @@ protected:
     device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
     device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
     quad.Bind();
-    quad.Draw();
+    if (!quad.Transparent()) quad.Draw();
     device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
     device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
   }
