@@ -91,6 +91,10 @@ public:
   // Makes the picture the scene texture again.
   void ShowPictureAsScene();
 
+  // Until set back: the first item drawn hides the picture (KQ_ABObj::HidesPicture), so
+  // RenderBackground sets up the picture's draw and leaves the draw out.
+  void SetPictureHidden(bool hidden) { pictureHidden_ = hidden; }
+
   bool IsCapturing() const { return capturing_; }
   int TargetWidth() const { return targetWidth_; }
   int TargetHeight() const { return targetHeight_; }
@@ -139,6 +143,7 @@ private:
   int targetWidth_ = 0;
   int targetHeight_ = 0;
   std::vector<SavedTarget> savedTargets_;  // pushed by PushTargetSize
+  bool pictureHidden_ = false;
 };
 
 // Reads a KQ_2D_Light section, header included, into `light`; false when the stream failed.
