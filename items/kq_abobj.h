@@ -23,6 +23,9 @@ public:
   virtual void Update(float t) = 0;
   // 1 when the item draws with the scene drawn before it (the light captures it), else 0.
   virtual int NeedsSceneCapture() const { return 0; }
+  // True when the item's draw writes every pixel of the picture's quad, unblended, without
+  // reading the target: drawn first, it leaves nothing of the picture drawn before it.
+  virtual bool HidesPicture() const { return false; }
 
   KQ_ABObj_Constructor& Settings() const { return *settings_; }
 

@@ -27,9 +27,12 @@ public:
   // Alpha fractions by corner: bottom-left a, bottom-right b, top-left c, top-right d.
   void SetCornerAlphas(float a, float b, float c, float d) {
     if (!this->LockVertices()) return;
-    SetQuadCornerAlphas(this->lockedVertices, a, b, c, d);
+    transparent_ = SetQuadCornerAlphas(this->lockedVertices, a, b, c, d);
     this->UnlockVertices();
   }
+
+  // Every vertex's alpha is 0: blended by its source alpha the quad leaves each pixel as it is.
+  bool Transparent() const { return transparent_; }
 
 protected:
   // A new buffer over `quad` with every vertex of `color`.
@@ -38,6 +41,10 @@ protected:
     if (!this->LockVertices()) return;
     SetPositions(quad);
     SetQuadColor(this->lockedVertices, color);
+    transparent_ = (color >> 24) == 0;
     this->UnlockVertices();
   }
+
+private:
+  bool transparent_ = false;
 };

@@ -21,10 +21,15 @@ void SetQuadColor(V* vertices, D3DCOLOR color) {
 }
 
 // Alphas from fractions 0..1 by corner: bottom-left a, bottom-right b, top-left c, top-right d.
+// True when every alpha byte written is 0.
 template <class V>
-void SetQuadCornerAlphas(V* vertices, float a, float b, float c, float d) {
+bool SetQuadCornerAlphas(V* vertices, float a, float b, float c, float d) {
   const float byCorner[4] = {a, c, b, d};  // strip order: BL, TL, BR, TR
+  DWORD written = 0;
   for (int i = 0; i < 4; ++i) {
-    vertices[i].color = WithAlpha(vertices[i].color, AlphaByte(byCorner[i] * 255));
+    const DWORD alpha = AlphaByte(byCorner[i] * 255);
+    vertices[i].color = WithAlpha(vertices[i].color, alpha);
+    written |= alpha;
   }
+  return written == 0;
 }

@@ -97,7 +97,7 @@ void KQ_2D_Light::RenderBackground() {
   CurrentPictureView().SetBaseMatrices();
   CurrentPictureView().SetWorld(pictureQuad_.frame.world);
   BindTexturedQuadPT(pictureQuad_);
-  pictureQuad_.Draw();
+  if (!pictureHidden_) pictureQuad_.Draw();
 }
 
 void KQ_2D_Light::FrameMove(float t) { camera.UpdateDrift(t); }

@@ -91,6 +91,10 @@ public:
   // Makes the picture the scene texture again.
   void ShowPictureAsScene();
 
+  // Until set back: the first item drawn hides the picture (KQ_ABObj::HidesPicture), so
+  // RenderBackground sets up the picture's draw and leaves the draw out.
+  void SetPictureHidden(bool hidden) { pictureHidden_ = hidden; }
+
   bool IsCapturing() const { return capturing_; }
   int TargetWidth() const { return targetWidth_; }
   int TargetHeight() const { return targetHeight_; }
@@ -106,7 +110,9 @@ protected:
   // invalidate put them in, and a new capture pair of the back buffer's size.
   void RestoreSharedDeviceObjects();
   // A coloured quad blended in its vertex colours and alphas: stage 0 reads the diffuse colour
-  // for the draw and the texture again after it. Alpha blending stays on.
+  // for the draw and the texture again after it. Alpha blending stays on. A transparent quad
+  // (the fade while a slide is displayed) sets the same state and draws nothing: its draw would
+  // change no pixel.
   template <class Quad>
   static void DrawInVertexColours(const Quad& quad) {
     IDirect3DDevice9* device = CurrentDevice;
@@ -114,7 +120,7 @@ protected:
     device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_DIFFUSE);
     device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_DIFFUSE);
     quad.Bind();
-    quad.Draw();
+    if (!quad.Transparent()) quad.Draw();
     device->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
     device->SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
   }
@@ -137,6 +143,7 @@ private:
   int targetWidth_ = 0;
   int targetHeight_ = 0;
   std::vector<SavedTarget> savedTargets_;  // pushed by PushTargetSize
+  bool pictureHidden_ = false;
 };
 
 // Reads a KQ_2D_Light section, header included, into `light`; false when the stream failed.

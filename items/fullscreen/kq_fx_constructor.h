@@ -67,6 +67,10 @@ public:
 
   // 1 when the effect draws over the scene captured so far, else 0.
   int NeedsSceneCapture() const { return asEffect.Get() != 0 ? 1 : 0; }
+  // True when a draw replaces the whole picture: DrawEffectPass writes every pixel of the
+  // picture's quad with blending off, and over the picture itself (not the captured scene, which
+  // holds the picture drawn before) it reads nothing of what is under it.
+  virtual bool ReplacesPicture() const { return Effect() && NeedsSceneCapture() == 0; }
   // The effect's time: the clock's scaled seconds.
   float LocalTime() const { return speed.LocalTime(); }
 

@@ -45,6 +45,11 @@ void KQ_PatternBrush::Update(float seconds) {
   }
 }
 
+bool KQ_PatternBrush::ReplacesPicture() const {
+  return KQ_FX_Constructor::ReplacesPicture() && patternFrames_.width > 0 &&
+         patternFrames_.height > 0;
+}
+
 void KQ_PatternBrush::ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) {
   const float w = static_cast<float>(patternFrames_.width);
   const float h = static_cast<float>(patternFrames_.height);

@@ -27,6 +27,8 @@ public:
   // The clock, then at most one step of the frame sequence.
   void Update(float seconds) override;
   void ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) override;
+  // Without a pattern nothing is drawn.
+  bool ReplacesPicture() const override;
 
   // The pattern becomes `frames` (a reference per frame), from its first frame on.
   void SetPatternFrames(const TextureList& frames);

@@ -129,6 +129,23 @@ TEST(QuadColors, CornerAlphasGoBottomLeftBottomRightTopLeftTopRight) {
   EXPECT_EQ(25u, vertices[3].color >> 24);
 }
 
+TEST(QuadColors, CornerAlphasTellWhetherEveryAlphaByteIsZero) {
+  struct Case {
+    float a, b, c, d;
+    bool transparent;
+  } cases[] = {
+      {0, 0, 0, 0, true},
+      {0.003f, 0, 0, 0.003f, true},  // below one 255th: the bytes truncate to 0
+      {0, 0, 0, 0.004f, false},      // one corner of alpha 1 is drawn
+      {1, 1, 1, 1, false},
+  };
+  for (const Case& c : cases) {
+    DX_V::TPC vertices[4] = {};
+    EXPECT_EQ(c.transparent, SetQuadCornerAlphas(vertices, c.a, c.b, c.c, c.d))
+        << c.a << " " << c.b << " " << c.c << " " << c.d;
+  }
+}
+
 TEST(QuadColors, AlphaBytesTruncateAndStayOnTheByteScale) {
   struct Case {
     float scaled;

@@ -7,7 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cwchar>
+#include <map>
 #include <set>
+#include <string>
 
 #include "render/picture_view.h"
 #include "show/lights/fake_undervater.h"
@@ -17,6 +20,7 @@
 #include "tests/show/show_device_test.h"
 #include "tests/support/demo_document_bytes.h"
 #include "tests/support/guarded_bytes.h"
+#include "tests/support/pass_pixels.h"
 #include "tools/demo_show/demo_show.h"
 
 namespace {
@@ -24,6 +28,7 @@ namespace {
 using namespace show_testing;
 using scene_testing::Black;
 using testing_support::DemoDocumentBytes;
+using testing_support::PassPixelCounter;
 
 D3DCOLOR Darkened(D3DCOLOR color, float alpha) {
   auto channel = [&](int shift) {
@@ -223,6 +228,39 @@ TEST_F(DemoShowTest, PlaysItsEffectLightSlidesEachWithItsMark) {
   ASSERT_NE(nullptr, dynamic_cast<FakeUndervater*>(&LightOf(first + 2)));
   EXPECT_NE(nullptr, static_cast<FakeUndervater&>(LightOf(first + 2)).ripple.Effect());
   EXPECT_FALSE(testing_support::ColorNear(ReadPixel(128, 128), Black, 8));
+}
+
+TEST_F(DemoShowTest, APictureUnderAnOpaqueEffectOverTheWholePictureIsNotDrawn) {
+  PassPixelCounter picturePixels(device, nullptr, "picture");
+  if (!picturePixels.Supported()) GTEST_SKIP() << "the device has no occlusion queries";
+  Start();
+  // Each slide's picture pass, one second into its display.
+  std::map<std::wstring, long> drawn;
+  float t = 100;
+  for (const RefHolder<KQ_SlideContainer>& slide : document.root->Slides()) {
+    while (document.root->CurrentSlide() != slide.Get()) document.root->FrameMove(t += 0.1f);
+    const float shown = t + slide->Durations().fadeIn + 1;
+    while (t < shown) document.root->FrameMove(t += 0.1f);
+    picturePixels.Arm();
+    Frame(t);
+    drawn[slide->name.Get()] = picturePixels.Pixels();
+  }
+  struct Case {
+    const wchar_t* slide;
+    bool pictureDrawn;
+  } cases[] = {
+      {L"Mountains at dawn", true},  // a plain slide
+      {L"Lattice", false},           // the tiles replace every pixel of the picture
+      {L"Tide", false},              // the water does
+      {L"Echo", false},              // the copy does
+      {L"Grass fire", true},         // the flames are blended over the picture
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(1u, drawn.count(c.slide));
+    const long pixels = drawn[c.slide];
+    EXPECT_EQ(c.pictureDrawn, pixels > 0) << std::string(c.slide, c.slide + std::wcslen(c.slide))
+                                          << ": " << pixels << " pixels";
+  }
 }
 
 TEST_F(DemoShowTest, EveryTruncationOfTheDocumentIsRefusedAsAWhole) {

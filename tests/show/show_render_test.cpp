@@ -9,11 +9,13 @@
 #include "render/picture_layout.h"
 #include "show/kq_slide_show_light.h"
 #include "tests/show/show_device_test.h"
+#include "tests/support/pass_pixels.h"
 
 namespace {
 
 using namespace show_testing;
 using scene_testing::Red;
+using testing_support::PassPixelCounter;
 
 using Lines = std::vector<std::string>;
 
@@ -156,6 +158,29 @@ TEST_F(ShowRenderTest, TheFadeQuadDarkensThePictureByItsOpacity) {
   for (const Case& c : cases) {
     Frame(c.t);
     EXPECT_COLOR_NEAR(ReadPixel(128, 128), D3DCOLOR_XRGB(c.red, 0, 0), 2) << "t = " << c.t;
+  }
+}
+
+TEST_F(ShowRenderTest, TheFadeQuadDrawsNoPixelWhileItIsClear) {
+  MakeShow({{}, {}});  // two slides of 1 s fade-in, 10 s display, 1 s fade-out
+  PassPixelCounter fadePixels(device, "effect", "fade");
+  if (!fadePixels.Supported()) GTEST_SKIP() << "the device has no occlusion queries";
+  const long everyPixel = static_cast<long>(Width * Height);
+  struct Case {
+    float t;
+    long pixels;  // drawn by the fade quad
+  } cases[] = {
+      {100, 0},                // the first frame: a clear quad
+      {105, 0},                // displayed
+      {110.5f, everyPixel},    // half way through the fade-out
+      {111.5f, everyPixel},    // the switch frame: black
+      {112, everyPixel},       // half way through the next slide's fade-in
+      {113.5f, 0},             // the next slide displayed
+  };
+  for (const Case& c : cases) {
+    fadePixels.Arm();
+    Frame(c.t);
+    EXPECT_EQ(c.pixels, fadePixels.Pixels()) << "t = " << c.t;
   }
 }
 
