@@ -22,16 +22,6 @@ double MeanLevel(const std::vector<D3DCOLOR>& pixels) {
   return pixels.empty() ? 0 : sum / (3.0 * pixels.size());
 }
 
-// The share of pixels of `after` close to the same pixel of `before`.
-double SameShare(const std::vector<D3DCOLOR>& before, const std::vector<D3DCOLOR>& after) {
-  if (before.size() != after.size() || before.empty()) return 0;
-  size_t same = 0;
-  for (size_t i = 0; i < before.size(); ++i) {
-    same += testing_support::ColorNear(after[i], before[i], 24);
-  }
-  return static_cast<double>(same) / before.size();
-}
-
 TEST(ResetThroughShow, EverySlideOfTheBuiltInShowDrawsItsPictureAfterAReset) {
   StandInMachine machine = OneMonitorMachine();
   RunningSaver running(machine, L"saver.scr /t", CreateShowPlayback);
