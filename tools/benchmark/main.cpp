@@ -49,8 +49,8 @@ struct SlideFigures {
 struct ShowFigures {
   double floor = 0, empty = 0;      // milliseconds
   double load = 0, firstFrame = 0;  // milliseconds from the start of the load
-  double peakMemory = 0;            // megabytes, at the end of the first loop
-  double secondLoopPeakMemory = 0;  // megabytes, at the end of the second loop
+  double peakMemory = 0;            // megabytes, the most private bytes of the first loop
+  double secondLoopPeakMemory = 0;  // megabytes, the most of both loops
   std::vector<SlideFigures> slides;
   std::vector<std::vector<PassTimes::Pass>> passes;  // per slide, with --passes
 };
@@ -108,6 +108,7 @@ void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures, PassTimes* p
   // A loop ends when the first slide comes again; the bound only stops a show that never moves on.
   const int frameBound = static_cast<int>(2 * LoopSeconds(show) / ShowTimePerFrame) + 1;
   double memory = CurrentProcessMemory().privateMegabytes;
+  PeakMemory peak;
   size_t previousSlide = 0;
   int i = 0;
   for (; i < frameBound; ++i) {
@@ -125,16 +126,18 @@ void PlayTwoLoops(OffscreenDevice& offscreen, ShowFigures* figures, PassTimes* p
     const double now = CurrentProcessMemory().privateMegabytes;
     slide.memoryGrowth += now - memory;
     memory = now;
+    peak.Sample();
   }
-  figures->peakMemory = CurrentProcessMemory().peakPrivateMegabytes;
+  figures->peakMemory = peak.Megabytes();
   previousSlide = 0;
   for (const int secondLoopEnd = i + frameBound; ++i < secondLoopEnd;) {
     PlayFrame(offscreen, show, i, nullptr);
+    peak.Sample();
     const size_t slideIndex = CurrentSlideIndex(show);
     if (slideIndex < previousSlide) break;
     previousSlide = slideIndex;
   }
-  figures->secondLoopPeakMemory = CurrentProcessMemory().peakPrivateMegabytes;
+  figures->secondLoopPeakMemory = peak.Megabytes();
   document = ProjectDocument();
   CurrentPictureView().ReleaseDeviceObjects(device);
 }
