@@ -93,6 +93,18 @@ D3DCOLOR DeviceTest::ReadPixel(UINT x, UINT y) {
 
 std::vector<D3DCOLOR> DeviceTest::ReadBackBuffer() { return ReadRenderTarget(device); }
 
+std::vector<D3DCOLOR> DeviceTest::ReadProbeGrid(UINT step, UINT firstX, UINT firstY) {
+  const std::vector<D3DCOLOR> frame = ReadBackBuffer();
+  std::vector<D3DCOLOR> probes;
+  if (frame.size() != Width * Height) {
+    ADD_FAILURE() << "the render target could not be read back";
+    return probes;
+  }
+  for (UINT y = firstY; y < Height; y += step)
+    for (UINT x = firstX; x < Width; x += step) probes.push_back(frame[y * Width + x]);
+  return probes;
+}
+
 std::vector<D3DCOLOR> ReadRenderTarget(IDirect3DDevice9* device) {
   std::vector<D3DCOLOR> pixels;
   IDirect3DSurface9* target = nullptr;

@@ -24,6 +24,10 @@ protected:
   D3DCOLOR ReadPixel(UINT x, UINT y);
   // The render target's colours without alpha, row-major, read back in one copy.
   std::vector<D3DCOLOR> ReadBackBuffer();
+  // The same at every `step`-th pixel of every `step`-th row from (firstX, firstY), row-major,
+  // from one copy: each ReadPixel waits for the device by itself, and a grid of them waits
+  // thousands of times, for minutes when the machine is busy.
+  std::vector<D3DCOLOR> ReadProbeGrid(UINT step, UINT firstX = 0, UINT firstY = 0);
   // The render target as a PNG under the test's working folder, to look at.
   void SaveBackBuffer(const wchar_t* name);
   // Clears the back buffer to one colour.

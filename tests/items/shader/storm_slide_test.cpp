@@ -52,11 +52,7 @@ protected:
     }
     device->EndScene();
     long long sum = 0;
-    for (UINT y = 0; y < Height; y += 8)
-      for (UINT x = 0; x < Width; x += 8) {
-        const D3DCOLOR c = ReadPixel(x, y);
-        sum += (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF);
-      }
+    for (D3DCOLOR c : ReadProbeGrid(8)) sum += (c & 0xFF) + ((c >> 8) & 0xFF) + ((c >> 16) & 0xFF);
     return sum;
   }
   ProjectDocument document_;

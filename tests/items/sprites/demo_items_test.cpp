@@ -41,12 +41,7 @@ protected:
     device->EndScene();
   }
 
-  std::vector<D3DCOLOR> Pixels() {
-    std::vector<D3DCOLOR> pixels;
-    for (UINT y = 0; y < Height; y += 2)
-      for (UINT x = 0; x < Width; x += 2) pixels.push_back(ReadPixel(x, y));
-    return pixels;
-  }
+  std::vector<D3DCOLOR> Pixels() { return ReadProbeGrid(2); }
 
   // The sprite systems of a slide drawn straight onto the back buffer; a slide with items drawn
   // through the scene capture (the storm) has its own test.

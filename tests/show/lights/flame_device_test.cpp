@@ -28,13 +28,7 @@ protected:
   }
 
   // The back buffer at a 16 x 16 grid of probes.
-  std::vector<D3DCOLOR> Probes() {
-    std::vector<D3DCOLOR> probes;
-    for (UINT y = 8; y < Height; y += 16) {
-      for (UINT x = 3; x < Width; x += 16) probes.push_back(ReadPixel(x, y));
-    }
-    return probes;
-  }
+  std::vector<D3DCOLOR> Probes() { return ReadProbeGrid(16, 3, 8); }
 
   static int Differences(const std::vector<D3DCOLOR>& a, const std::vector<D3DCOLOR>& b) {
     int count = 0;
@@ -132,9 +126,11 @@ TEST_F(FlameDeviceTest, TheFireBurnsOverTheLowerPartOfThePicture) {
   for (int i = 0; i < 10; ++i) flame.FrameMove(t += 0.1f);
   DrawFrame(flame, t += 0.1f);
   int litBelow = 0, litAbove = 0;
+  const std::vector<D3DCOLOR> frame = ReadBackBuffer();
+  ASSERT_EQ(Width * Height, frame.size());
   for (UINT y = 0; y < Height; y += 4) {
     for (UINT x = 0; x < Width; x += 4) {
-      const bool lit = !testing_support::ColorNear(ReadPixel(x, y), Black, 24);
+      const bool lit = !testing_support::ColorNear(frame[y * Width + x], Black, 24);
       // The fire's quad starts at 35 % of the picture height.
       if (y < Height * 30 / 100) litAbove += lit;
       if (y > Height * 60 / 100) litBelow += lit;

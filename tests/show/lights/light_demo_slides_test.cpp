@@ -30,11 +30,7 @@ protected:
     device->BeginScene();
     document_.root->Render();
     device->EndScene();
-    std::vector<D3DCOLOR> probes;
-    for (UINT y = 4; y < Height; y += 8) {
-      for (UINT x = 4; x < Width; x += 8) probes.push_back(ReadPixel(x, y));
-    }
-    return probes;
+    return ReadProbeGrid(8, 4, 4);
   }
 
   void PlayTo(float until) {

@@ -38,12 +38,18 @@ protected:
   // The farthest pixel of the back buffer's middle row and column from (cx, cy) that the water
   // lights up above the grey picture.
   int LitRadius(int cx, int cy) {
+    const std::vector<D3DCOLOR> frame = ReadBackBuffer();
+    if (frame.size() != Width * Height) {
+      ADD_FAILURE() << "the frame could not be read back";
+      return 0;
+    }
+    const auto lit = [&](int x, int y) { return Brightness(frame[y * Width + x]) > 3 * 0x80 + 60; };
     int radius = 0;
     for (int x = 0; x < static_cast<int>(Width); x += 2) {
-      if (Brightness(ReadPixel(x, cy)) > 3 * 0x80 + 60) radius = std::max(radius, std::abs(x - cx));
+      if (lit(x, cy)) radius = std::max(radius, std::abs(x - cx));
     }
     for (int y = 0; y < static_cast<int>(Height); y += 2) {
-      if (Brightness(ReadPixel(cx, y)) > 3 * 0x80 + 60) radius = std::max(radius, std::abs(y - cy));
+      if (lit(cx, y)) radius = std::max(radius, std::abs(y - cy));
     }
     return radius;
   }
