@@ -89,7 +89,7 @@ void KQ_2D_Light::InvalidateDeviceObjects() {
 
 void KQ_2D_Light::RenderEffect() { CurrentPictureView().DrawBars(); }
 
-void KQ_2D_Light::RenderBackground() {
+void KQ_2D_Light::DrawBackground(PictureDraw picture) {
   if (!pictureQuad_.texture) {
     CurrentDevice->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF000000, 1.0f, 0);
     return;
@@ -97,7 +97,7 @@ void KQ_2D_Light::RenderBackground() {
   CurrentPictureView().SetBaseMatrices();
   CurrentPictureView().SetWorld(pictureQuad_.frame.world);
   BindTexturedQuadPT(pictureQuad_);
-  if (!pictureHidden_) pictureQuad_.Draw();
+  if (picture == PictureDraw::Shown) pictureQuad_.Draw();
 }
 
 void KQ_2D_Light::FrameMove(float t) { camera.UpdateDrift(t); }

@@ -29,6 +29,8 @@
 
 class KQ_ABObj;
 
+enum class PictureDraw { Shown, Hidden };
+
 class KQ_2D_Light : public KQ_ABRender {
 public:
   static constexpr unsigned long CurrentVersion = 3;
@@ -66,8 +68,9 @@ public:
   virtual void InvalidateDeviceObjects();
   // The light's pass over the finished scene: here, the letterbox bars.
   virtual void RenderEffect();
-  // The picture, through the picture view and the camera.
-  virtual void RenderBackground();
+  // The picture, through the picture view and the camera. Hidden, when the first item drawn
+  // covers it (KQ_ABObj::HidesPicture): its draw is set up and left out.
+  void RenderBackground(PictureDraw picture = PictureDraw::Shown) { DrawBackground(picture); }
   // The camera moves to show time t.
   virtual void FrameMove(float t);
   // The light draws at width x height from now on; the picture view and the item mapping follow.
@@ -91,10 +94,6 @@ public:
   // Makes the picture the scene texture again.
   void ShowPictureAsScene();
 
-  // Until set back: the first item drawn hides the picture (KQ_ABObj::HidesPicture), so
-  // RenderBackground sets up the picture's draw and leaves the draw out.
-  void SetPictureHidden(bool hidden) { pictureHidden_ = hidden; }
-
   bool IsCapturing() const { return capturing_; }
   int TargetWidth() const { return targetWidth_; }
   int TargetHeight() const { return targetHeight_; }
@@ -103,6 +102,8 @@ public:
   KQM_Camera camera;
 
 protected:
+  // What RenderBackground draws; the effect lights draw their own background around the picture.
+  virtual void DrawBackground(PictureDraw picture);
   // The first frame of the picture link's textures becomes the picture (none when nothing
   // resolves: the picture is then 0 x 0 and the background is black).
   void ReloadPicture();
@@ -143,7 +144,6 @@ private:
   int targetWidth_ = 0;
   int targetHeight_ = 0;
   std::vector<SavedTarget> savedTargets_;  // pushed by PushTargetSize
-  bool pictureHidden_ = false;
 };
 
 // Reads a KQ_2D_Light section, header included, into `light`; false when the stream failed.

@@ -76,11 +76,9 @@ void KQ_SlideContainer::RenderSlide() {
   }
   if (light->NeedsSceneCapture()) ++captures;
   if (captures > 0) light->BeginSceneCapture();
-  // Items draw from the last to the first. Hidden for this background only: drawn on its own,
-  // the background shows the picture.
-  light->SetPictureHidden(!items_.empty() && items_.back()->HidesPicture());
-  light->RenderBackground();
-  light->SetPictureHidden(false);
+  // Items draw from the last to the first.
+  const bool covered = !items_.empty() && items_.back()->HidesPicture();
+  light->RenderBackground(covered ? PictureDraw::Hidden : PictureDraw::Shown);
   EndOfPass("picture");
   DrawItems(*light, items_, captures);
 }

@@ -15,7 +15,7 @@ public:
   void Draw(KQ_ABRender& light) override { fx_.ApplyEffect(light); }
   void Update(float t) override { fx_.Update(t); }
   int NeedsSceneCapture() const override { return fx_.NeedsSceneCapture(); }
-  bool HidesPicture() const override { return fx_.ReplacesPicture(); }
+  bool HidesPicture() const override { return fx_.HidesPicture(); }
 
   KQ_FX_Constructor& Fx() const { return fx_; }
 

@@ -39,7 +39,7 @@ public:
   void CreateDeviceObjects(IDirect3DTexture9* const* maskSlot) override;
   void ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) override;
   // The flames are blended over what lies under their grid.
-  bool ReplacesPicture() const override { return false; }
+  bool HidesPicture() const override { return false; }
 
   // What the flame needs wherever it is drawn: the matrices for a mesh with `meshFrame`, the
   // two images and the three noise offsets at the clock's time.

@@ -70,7 +70,7 @@ public:
   // True when a draw replaces the whole picture: DrawEffectPass writes every pixel of the
   // picture's quad with blending off, and over the picture itself (not the captured scene, which
   // holds the picture drawn before) it reads nothing of what is under it.
-  virtual bool ReplacesPicture() const { return Effect() && NeedsSceneCapture() == 0; }
+  virtual bool HidesPicture() const { return Effect() && NeedsSceneCapture() == 0; }
   // The effect's time: the clock's scaled seconds.
   float LocalTime() const { return speed.LocalTime(); }
 

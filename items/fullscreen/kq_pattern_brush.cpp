@@ -45,8 +45,8 @@ void KQ_PatternBrush::Update(float seconds) {
   }
 }
 
-bool KQ_PatternBrush::ReplacesPicture() const {
-  return KQ_FX_Constructor::ReplacesPicture() && patternFrames_.width > 0 &&
+bool KQ_PatternBrush::HidesPicture() const {
+  return KQ_FX_Constructor::HidesPicture() && patternFrames_.width > 0 &&
          patternFrames_.height > 0;
 }
 

@@ -28,7 +28,7 @@ public:
   void Update(float seconds) override;
   void ApplyEffectWith(EffectCalls& effect, KQ_ABRender& light) override;
   // Without a pattern nothing is drawn.
-  bool ReplacesPicture() const override;
+  bool HidesPicture() const override;
 
   // The pattern becomes `frames` (a reference per frame), from its first frame on.
   void SetPatternFrames(const TextureList& frames);

@@ -182,10 +182,10 @@ void FakeLake2D::RestoreDeviceObjects() {
   RestoreSharedDeviceObjects();
 }
 
-void FakeLake2D::RenderBackground() {
+void FakeLake2D::DrawBackground(PictureDraw picture) {
   IDirect3DDevice9* device = CurrentDevice;
   ClearBoundSurfaces(D3DCLEAR_ZBUFFER, 0xFF000000, 1.0f, 0);
-  KQ_2D_Light::RenderBackground();
+  KQ_2D_Light::DrawBackground(picture);
   // Nothing to mirror without a picture; the base has cleared the target.
   if (!pictureQuad_.texture) return;
   // The picture's world matrix stays set, so the lake follows the picture and the camera.

@@ -28,7 +28,6 @@ public:
 
   void InitDeviceObjects() override;
   void RestoreDeviceObjects() override;
-  void RenderBackground() override;
   void FrameMove(float t) override;
   void OnPictureChanged() override;
 
@@ -47,6 +46,9 @@ public:
   MediaParamT<int> reflectionSize{1};                  // reflection is 128 << n pixels square
   MediaColor waterColor{0x408000};
   GuidKey bumpKey;                                     // the bump texture in the document
+
+protected:
+  void DrawBackground(PictureDraw picture) override;
 
 private:
   // The lake mesh, the tint and the band for the current picture and settings.

@@ -104,8 +104,8 @@ void KQ_FlameLight::FrameMove(float t) {
   distortion.Update(t);
 }
 
-void KQ_FlameLight::RenderBackground() {
-  KQ_2D_Light::RenderBackground();
+void KQ_FlameLight::DrawBackground(PictureDraw picture) {
+  KQ_2D_Light::DrawBackground(picture);
   ID3DXEffect* effect = fire.Effect();
   if (fireOn.Get() == 0 || !effect) return;
   D3DXEffectCalls calls(effect);

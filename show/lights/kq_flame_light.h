@@ -23,7 +23,6 @@ public:
   void InitDeviceObjects() override;
   void RestoreDeviceObjects() override;
   void RenderEffect() override;
-  void RenderBackground() override;
   void FrameMove(float t) override;
   bool NeedsSceneCapture() const override { return distortionOn.Get() == 1; }
   void OnPictureChanged() override;
@@ -35,6 +34,8 @@ public:
   BumpDistortionPass distortion;
 
 protected:
+  void DrawBackground(PictureDraw picture) override;
+
   // The distortion's settings as the section stores them, after the fire's switches.
   void WriteDistortionSettings(KQ_IOF_Virtual& stream) const;
 

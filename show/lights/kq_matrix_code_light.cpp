@@ -134,10 +134,10 @@ void KQ_MatrixCodeLight::RestoreDeviceObjects() {
 
 void KQ_MatrixCodeLight::FrameMove(float t) { frameTime_ = t; }
 
-void KQ_MatrixCodeLight::RenderBackground() {
+void KQ_MatrixCodeLight::DrawBackground(PictureDraw picture) {
   UpdateGlyphs(frameTime_);
   if (backgroundMode.Get() == 0) {
-    KQ_2D_Light::RenderBackground();
+    KQ_2D_Light::DrawBackground(picture);
   } else if (backgroundMode.Get() == 1) {
     CurrentDevice->Clear(0, nullptr, D3DCLEAR_TARGET, 0x00000000, 1.0f, 0);
   }

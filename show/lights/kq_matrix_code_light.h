@@ -42,7 +42,6 @@ public:
 
   void InitDeviceObjects() override;
   void RestoreDeviceObjects() override;
-  void RenderBackground() override;
   void FrameMove(float t) override;
   void SetPicturePosition(int position) override;
   void OnPictureChanged() override;
@@ -62,6 +61,9 @@ public:
   MediaColor headColour{0};                    // hot and flickering glyphs
   UINTSclaleTo<float> transparency{0, -0.01f, 1.0f};  // the result is the brightness factor
   KQ_ImageFileLink glyphLink{40, L"tessaly.dll"};     // a vertical strip of glyph cells
+
+protected:
+  void DrawBackground(PictureDraw picture) override;
 
 private:
   // A new, empty grid over the current picture size from the grid settings.

@@ -202,13 +202,13 @@ void KQ_WaterRingLight::DrawWater(IDirect3DTexture9* texture) {
   view.SetBaseMatrices();
 }
 
-void KQ_WaterRingLight::RenderBackground() {
+void KQ_WaterRingLight::DrawBackground(PictureDraw picture) {
   if (NeedsSceneCapture()) {
     // The picture goes into the capture as it is: unlit, straight from its texture, even in the
     // first frame, before any water draw has set the stage up.
     CurrentDevice->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG1);
     CurrentDevice->SetTextureStageState(0, D3DTSS_COLORARG1, D3DTA_TEXTURE);
-    Unlit([&] { KQ_2D_Light::RenderBackground(); });
+    Unlit([&] { KQ_2D_Light::DrawBackground(picture); });
   } else {
     DrawWater(pictureQuad_.texture);
   }

@@ -35,7 +35,6 @@ public:
   void RestoreDeviceObjects() override;
   void InvalidateDeviceObjects() override;
   void RenderEffect() override;
-  void RenderBackground() override;
   void FrameMove(float t) override;
   void Resize(int width, int height) override;
   void SetPicturePosition(int position) override;
@@ -54,6 +53,9 @@ public:
   UINTSclaleTo<float> dropRate;               // drops per second
   UINTSclaleTo<float> specular;               // the material's specular level
   UINTSclaleTo<float> shininess;              // the material's specular power
+
+protected:
+  void DrawBackground(PictureDraw picture) override;
 
 private:
   // The surface's physics from the settings, then a new flat grid for the picture with one drop.

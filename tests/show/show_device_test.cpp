@@ -24,9 +24,9 @@ void LoggingLight::FrameMove(float t) {
   KQ_2D_Light::FrameMove(t);
 }
 
-void LoggingLight::RenderBackground() {
+void LoggingLight::DrawBackground(PictureDraw picture) {
   Log().push_back("background");
-  KQ_2D_Light::RenderBackground();
+  KQ_2D_Light::DrawBackground(picture);
 }
 
 void LoggingLight::RenderEffect() {

@@ -22,7 +22,6 @@ public:
   void RestoreDeviceObjects() override;
   void Resize(int width, int height) override;
   void FrameMove(float t) override;
-  void RenderBackground() override;
   // A light that needs the scene ends the capture here, as the effect lights do.
   void RenderEffect() override;
   void DrawFadeQuad(const ColorScreenQuad& quad) override;
@@ -31,6 +30,9 @@ public:
   bool NeedsSceneCapture() const override { return needsScene; }
 
   bool needsScene = false;
+
+protected:
+  void DrawBackground(PictureDraw picture) override;
 };
 
 class ShowDeviceTest : public scene_testing::SceneDeviceTest {
