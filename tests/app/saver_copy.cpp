@@ -7,7 +7,10 @@
 SaverCopy::SaverCopy(const std::wstring& name) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  folder_ = std::wstring(temp) + L"brindlewick-" + name + L"-" + std::to_wstring(GetCurrentProcessId());
+  // A folder no earlier copy had: the last one's saver may still be letting go of its files.
+  static int copies = 0;
+  folder_ = std::wstring(temp) + L"brindlewick-" + name + L"-" +
+            std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++copies);
   CreateDirectoryW(folder_.c_str(), nullptr);
   program_ = folder_ + L"\\" + name + L".scr";
   CopyFileW(SaverWindowsPath().c_str(), program_.c_str(), FALSE);
