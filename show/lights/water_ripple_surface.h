@@ -3,7 +3,7 @@
 // triangle strip whose texture coordinates refract the view ray into the picture below.
 //
 // The simulation and the vertex fill are plain memory work, so they are tested without a device;
-// only the two buffers (default pool, gone after a device reset until the next Resize) touch it.
+// only the two buffers (let go at a device reset, made again by the next Resize) touch it.
 // Four steps run per frame whatever the frame time, so the rings spread at the frame rate.
 #pragma once
 

@@ -1,5 +1,7 @@
-// The surface's two device buffers, both in the default pool: the fixed spiral strip and the
-// vertices rewritten whole every frame.
+// The surface's two device buffers: the fixed spiral strip in the default pool and the vertices
+// rewritten whole every frame in the managed pool. A dynamic vertex buffer would spare the upload
+// of the managed copy, but under Wine the first one in a process brings about 60 MB of mapped
+// memory that stays (measured: the slide's growth 128 -> 72 MB, its frame 3% longer).
 #include <algorithm>
 
 #include "render/com_references.h"
@@ -12,8 +14,8 @@ HRESULT WaterRippleSurface::CreateBuffers() {
   if (!indexBuffer_) {
     const std::vector<uint16_t> indices = SpiralStripIndices(grid_);
     const UINT bytes = static_cast<UINT>(indices.size() * sizeof(uint16_t));
-    HRESULT hr = device->CreateIndexBuffer(bytes, 0, D3DFMT_INDEX16, D3DPOOL_DEFAULT,
-                                           &indexBuffer_, nullptr);
+    HRESULT hr = device->CreateIndexBuffer(bytes, D3DUSAGE_WRITEONLY, D3DFMT_INDEX16,
+                                           D3DPOOL_DEFAULT, &indexBuffer_, nullptr);
     if (FAILED(hr)) return hr;
     void* data = nullptr;
     hr = indexBuffer_->Lock(0, 0, &data, 0);
@@ -26,8 +28,8 @@ HRESULT WaterRippleSurface::CreateBuffers() {
   }
   if (!vertexBuffer_) {
     return device->CreateVertexBuffer(grid_.Cells() * sizeof(RippleVertex),
-                                      D3DUSAGE_DYNAMIC | D3DUSAGE_WRITEONLY, RippleVertex::FVF,
-                                      D3DPOOL_DEFAULT, &vertexBuffer_, nullptr);
+                                      D3DUSAGE_WRITEONLY, RippleVertex::FVF,
+                                      D3DPOOL_MANAGED, &vertexBuffer_, nullptr);
   }
   return D3D_OK;
 }
@@ -40,7 +42,7 @@ void WaterRippleSurface::ReleaseBuffers() {
 void WaterRippleSurface::Update(const RippleEye& eye) {
   for (int i = 0; i < 4; ++i) Step();
   void* data = nullptr;
-  if (!vertexBuffer_ || FAILED(vertexBuffer_->Lock(0, 0, &data, D3DLOCK_DISCARD))) return;
+  if (!vertexBuffer_ || FAILED(vertexBuffer_->Lock(0, 0, &data, 0))) return;
   FillVertices(static_cast<RippleVertex*>(data), eye);
   vertexBuffer_->Unlock();
 }
