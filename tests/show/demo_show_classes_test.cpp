@@ -109,6 +109,7 @@ TEST(DemoShowSections, HoldsOlderVersionsOfSomeSections) {
       {L"KQ_FlowConstructor", 2},  // the rain on the coast
       {L"KQ_FX_Constructor", 1},   // under the glow of dawn
       {L"KQ_FlameLight", 1},       // the hearth at dawn
+      {L"KQ_2D_Light", 2},         // the ghosts over the night lake
   };
   for (const Section& section : older) {
     KQ_IOF_W header;

@@ -131,7 +131,10 @@ TEST_F(DemoShowTest, LoadsItsSlidesWithTheirPictures) {
     EXPECT_NE(nullptr, PictureOf(slide)) << "slide " << slide;
     EXPECT_EQ(1024u, LightOf(slide).GetPictureWidth());
     EXPECT_EQ(768u, LightOf(slide).GetPictureHeight());
-    EXPECT_EQ(1, LightOf(slide).camera.on.Get());
+    // Every picture drifts but the night lake's under the ghosts, whose light is stored from
+    // before lights had a camera.
+    const bool still = document.root->Slides()[slide]->name.Get() == L"Ghosts over the night lake";
+    EXPECT_EQ(still ? 0 : 1, LightOf(slide).camera.on.Get()) << "slide " << slide;
   }
 }
 

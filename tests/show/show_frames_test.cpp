@@ -71,10 +71,10 @@ const SlideFrames Expected[] = {
     {L"Rain on the coast", 0x8E68CE2F, 0x69E30A65, 0x0F6446FF},
     {L"Birds and mist at dawn", 0xDF0FA764, 0xBDD872FD, 0xCC4A4300},
     {L"Meadow in the wind", 0xACF288ED, 0x9775033C, 0x69C12C4F},
-    {L"Ghosts over the night lake", 0x93733930, 0xECDB09ED, 0xB4CC98DD},
+    {L"Ghosts over the night lake", 0xFA626890, 0x630ED87F, 0x4454637A},
     // Its clock shows the time of day.
     {L"Butterflies, a clock and falling leaves", NotCompared, NotCompared, NotCompared},
-    {L"Storm over the mountains", 0x74D8CABF, 0x65D2AEC4, 0x471BAA07},
+    {L"Storm over the mountains", 0x1DEAD11C, 0x61E4A823, 0x4DFDF444},
 };
 
 class ShowFrames : public scene_testing::SceneDeviceTest {

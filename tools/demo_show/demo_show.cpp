@@ -42,7 +42,7 @@ void WriteDemoShow(KQ_IOF_Virtual& out, const std::vector<std::vector<uint8_t>>&
   for (const EffectLightSlide& demo : EffectLightSlides()) {
     std::unique_ptr<KQ_2D_Light> light = demo.makeLight();
     light->pictureLink.Store(DemoPictureLink(demo.pictureOfSlide));
-    light->camera.on = 1;  // every slide of the show drifts
+    light->camera.on = 1;  // every effect light's picture drifts
     AddSlide(show, demo.name, {demo.fadeIn, demo.display, demo.fadeOut}, std::move(light));
   }
   AddEffectSlides(show, manager);

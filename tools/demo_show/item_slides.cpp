@@ -67,10 +67,13 @@ std::unique_ptr<Settings> Placed(Sprite sprite, unsigned int size, int x, int y,
   return settings;
 }
 
+enum class Camera { Drifting, Still };
+
 struct ItemSlide {
   const wchar_t* name;
   Picture picture;
   ItemList (*items)();
+  Camera camera = Camera::Drifting;
 };
 
 ItemList Pond() {
@@ -182,7 +185,8 @@ const ItemSlide ItemSlides[] = {
     {L"Rain on the coast", Coast, RainyCoast},
     {L"Birds and mist at dawn", MountainsAtDawn, Dawn},
     {L"Meadow in the wind", Meadow, WindyMeadow},
-    {L"Ghosts over the night lake", NightLake, MoonlitLake},
+    // The still night, in the plain light's section from before the camera.
+    {L"Ghosts over the night lake", NightLake, MoonlitLake, Camera::Still},
 };
 
 }  // namespace
@@ -192,8 +196,15 @@ void AddItemSlides(KQ_SlideShow_Light& show, KQ_DocResManager& manager) {
     CarryPicture(manager, {sprite.file, 1}, PngBytes(sprite.paint()));
   }
   for (const ItemSlide& demo : ItemSlides) {
-    AddSlide(show, demo.name, {2, 8, 2}, DriftingLight(DemoPictureLink(demo.picture), 110, 30),
-             demo.items());
+    const FileLinkKey picture = DemoPictureLink(demo.picture);
+    std::unique_ptr<KQ_2D_Light> light;
+    if (demo.camera == Camera::Still) {
+      light = std::make_unique<SecondPlainLight>();
+      light->pictureLink.Store(picture);
+    } else {
+      light = DriftingLight(picture, 110, 30);
+    }
+    AddSlide(show, demo.name, {2, 8, 2}, std::move(light), demo.items());
   }
 }
 

@@ -51,4 +51,9 @@ void FirstFlameLight::Write(KQ_IOF_Virtual& stream) const {
   KQ_2D_Light::Write(stream);
 }
 
+void SecondPlainLight::Write(KQ_IOF_Virtual& stream) const {
+  WriteSectionHeader(stream, L"KQ_2D_Light", 2);
+  WriteFileLink(stream, pictureLink);
+}
+
 }  // namespace demo_show

@@ -7,6 +7,7 @@
 #include "items/sprites/kq_flow_constructor.h"
 #include "items/sprites/kq_rain_constructor.h"
 #include "items/sprites/kq_stat_obj_constructor.h"
+#include "show/kq_2d_light.h"
 #include "show/lights/kq_flame_light.h"
 
 namespace demo_show {
@@ -42,6 +43,13 @@ public:
 // A flame light in the first version of its section: the fire's speed in place of the fire's
 // own section, whose other settings keep the light's defaults.
 class FirstFlameLight : public KQ_FlameLight {
+public:
+  void Write(KQ_IOF_Virtual& stream) const override;
+};
+
+// A plain light in the second version of its section, from before the camera: its picture stands
+// still, unzoomed and centred.
+class SecondPlainLight : public KQ_2D_Light {
 public:
   void Write(KQ_IOF_Virtual& stream) const override;
 };
